@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs every test headless.
+set -euo pipefail
+cd "$(dirname "$0")"
+source scripts/setup.sh
+glyph_install_missing
+glyph_build
+export QT_QPA_PLATFORM=offscreen
+ctest --test-dir build --output-on-failure -j2
+if [[ -x fuzz/smoke.sh ]]; then
+  fuzz/smoke.sh
+fi

@@ -1,0 +1,116 @@
+#include "main_window.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGridLayout>
+#include <QMenuBar>
+
+#include "shell/frm_page.h"
+#include "shell/frm_prompt.h"
+#include "shell/scene_widget.h"
+
+MainWindow::MainWindow(SettingsStore& settings, QWidget* parent)
+    : QMainWindow(parent), settings_(settings) {
+  setObjectName(QStringLiteral("mForm"));
+  BuildCanvas();
+  BuildMenus();
+  document_.Hooks.CanvasChanged = [this](bool refresh) {
+    MirrorState();
+    if (refresh) scene_->repaint(); else scene_->update();
+  };
+  timer4_.setInterval(1);
+  connect(&timer4_, &QTimer::timeout, this, [this] {
+    if (!document_.ZoomAnimationTick()) timer4_.stop();
+  });
+  resize(840, 620);
+  MirrorState();
+}
+
+void MainWindow::BuildCanvas() {
+  auto* central = new QWidget(this);
+  auto* grid = new QGridLayout(central);
+  grid->setContentsMargins(0, 0, 0, 0);
+  grid->setSpacing(0);
+  scene_ = new SceneWidget(document_, central);
+  scene_->setObjectName(QStringLiteral("Scene"));
+  hs1_ = new QScrollBar(Qt::Horizontal, central);
+  hs1_->setObjectName(QStringLiteral("Hs1"));
+  vs1_ = new QScrollBar(Qt::Vertical, central);
+  vs1_->setObjectName(QStringLiteral("Vs1"));
+  grid->addWidget(scene_, 0, 0);
+  grid->addWidget(vs1_, 0, 1);
+  grid->addWidget(hs1_, 1, 0);
+  setCentralWidget(central);
+  connect(hs1_, &QScrollBar::valueChanged, this,
+          [this](int v) { ScrollBarMoved(document_.View.Hs1, v); });
+  connect(vs1_, &QScrollBar::valueChanged, this,
+          [this](int v) { ScrollBarMoved(document_.View.Vs1, v); });
+}
+
+void MainWindow::BuildMenus() {
+  QMenu* file = menuBar()->addMenu(tr("&File"));
+  newAction_ = file->addAction(tr("&New"), this, &MainWindow::NewCommand);
+  newAction_->setObjectName(QStringLiteral("m_New"));
+  newAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+  file->addSeparator();
+  exitAction_ = file->addAction(tr("E&xit"), this, &QWidget::close);
+  exitAction_->setObjectName(QStringLiteral("m_Exit"));
+  exitAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+}
+
+void MainWindow::ScrollBarMoved(ScrollBarModel& model, int value) {
+  if (mirroring_) return;
+  model.Value = value;
+  if (!document_.View.Zooming) document_.RenderCanvas(true);
+}
+
+void MainWindow::MirrorScrollBar(QScrollBar* bar, const ScrollBarModel& model) {
+  bar->setRange(0, std::max(model.Max, 0));
+  bar->setPageStep(std::max(model.LargeChange, 1));
+  bar->setValue(model.Value);
+  bar->setEnabled(model.Enabled);
+}
+
+void MainWindow::MirrorState() {
+  mirroring_ = true;
+  setWindowTitle(document_.Window.Caption);
+  MirrorScrollBar(hs1_, document_.View.Hs1);
+  MirrorScrollBar(vs1_, document_.View.Vs1);
+  mirroring_ = false;
+}
+
+bool MainWindow::ConfirmDiscard() {
+  if (!document_.Modified) return true;
+  FrmPrompt prompt(this);
+  const int answer = prompt.Ask();
+  // Saving comes with the file commands; until a document can be saved, Yes goes on like No.
+  return answer != FrmPrompt::AnswerCancel;
+}
+
+void MainWindow::NewCommand() {
+  if (!ConfirmDiscard()) return;
+  FrmPage page(settings_, this);
+  page.exec();
+  if (page.Cancel()) return;
+  QCoreApplication::processEvents();
+  document_.Modified = false;
+  StartNewDocument(page.pageWidth(), page.pageHeight());
+}
+
+void MainWindow::StartNewDocument(int width, int height) {
+  document_.View.SceneWidth = scene_->width();
+  document_.View.SceneHeight = scene_->height();
+  document_.InitDocument(width, height, true);
+  document_.Window.SceneExists = true;
+  MirrorState();
+  timer4_.start();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (!ConfirmDiscard()) {
+    event->ignore();
+    return;
+  }
+  timer4_.stop();
+  event->accept();
+}

@@ -1,0 +1,120 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+#include <cmath>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "imaging/font_fallback.h"
+#include "shell/frm_page.h"
+#include "shell/main_window.h"
+#include "shell/scene_widget.h"
+#include "shell/settings_store.h"
+
+namespace {
+
+class ShellTest : public ::testing::Test {
+ protected:
+  QTemporaryDir dir;
+  SettingsStore settings{dir.filePath("settings.ini")};
+};
+
+TEST_F(ShellTest, NewDialogRefusesBadSizesAndRemembersTheAcceptedOne) {
+  QStringList messages;
+  {
+    FrmPage page(settings);
+    page.ShowMessage = [&](const QString& m) { messages << m; };
+    // First use on a clean account: 0 x 0, which Ok refuses and the dialog stays.
+    EXPECT_EQ(page.CtlScroll1()->ColorValue(), 0);
+    page.OkButton()->click();
+    ASSERT_EQ(messages, QStringList{"Please input a integer from 1 to 512."});
+    EXPECT_TRUE(page.Cancel());
+
+    page.CtlScroll1()->ValueCap()->setText("600");  // typed, not range checked while typing
+    page.CtlScroll2()->ValueCap()->setText("48");
+    EXPECT_EQ(page.pageWidth(), 600);
+    page.OkButton()->click();
+    EXPECT_EQ(messages.size(), 2);
+
+    page.CtlScroll1()->ValueCap()->setText("64");
+    page.OkButton()->click();
+    EXPECT_EQ(messages.size(), 2);
+    EXPECT_FALSE(page.Cancel());
+    EXPECT_EQ(page.pageWidth(), 64);
+    EXPECT_EQ(page.pageHeight(), 48);
+  }
+  FrmPage again(settings);
+  EXPECT_EQ(again.CtlScroll1()->ColorValue(), 64);
+  EXPECT_EQ(again.CtlScroll2()->ColorValue(), 48);
+}
+
+TEST_F(ShellTest, EscapePressesOkAndCancelLeavesTheStoredSize) {
+  settings.WriteRegistryNumber("Width", 32);
+  settings.WriteRegistryNumber("Height", 16);
+  FrmPage page(settings);
+  page.show();
+  QTest::keyClick(&page, Qt::Key_Escape);
+  EXPECT_FALSE(page.Cancel());  // Esc is Ok, and 32 x 16 is acceptable
+  EXPECT_EQ(page.pageWidth(), 32);
+
+  FrmPage second(settings);
+  second.CtlScroll1()->ValueCap()->setText("100");
+  second.CancelButton()->click();
+  EXPECT_TRUE(second.Cancel());
+  EXPECT_EQ(settings.ReadRegistryNumber("Width"), 32);
+}
+
+TEST_F(ShellTest, NumericBoxStepsWithinItsRangeAndIgnoresLetters) {
+  CtlScroll box;
+  box.SetMinValue(5);
+  box.SetMaxValue(7);
+  int changes = 0;
+  QObject::connect(&box, &CtlScroll::Change, [&] { ++changes; });
+  box.SetColorValue(6);
+  EXPECT_GE(changes, 1);
+  box.Mup()->click();
+  box.Mup()->click();
+  EXPECT_EQ(box.ColorValue(), 7);
+  box.SetColorValue(5);
+  box.Mdown()->click();
+  EXPECT_EQ(box.ColorValue(), 5);
+  box.show();
+  box.ValueCap()->clear();
+  QTest::keyClicks(box.ValueCap(), "4x2");
+  EXPECT_EQ(box.ValueCap()->text(), "42");
+  EXPECT_EQ(box.ColorValue(), 42);
+  EXPECT_EQ(CtlScroll::TrackValue(1, 200), 255);
+  EXPECT_EQ(CtlScroll::TrackValue(2, 50), 90);
+}
+
+TEST_F(ShellTest, NewDocumentShowsTheCheckerboardAfterTheOpeningAnimation) {
+  MainWindow window(settings);
+  EXPECT_EQ(window.windowTitle(), "Vorkel Glyphsmithy 7");
+  window.resize(800, 600);
+  window.show();
+  window.StartNewDocument(64, 64);
+  EXPECT_EQ(window.windowTitle(), "Vorkel Glyphsmithy - Project *");
+  EXPECT_TRUE(window.Timer4().isActive());
+  QTRY_VERIFY_WITH_TIMEOUT(!window.Timer4().isActive(), 2000);
+  EXPECT_DOUBLE_EQ(window.Document().View.Zoom, 1.0);
+  const QImage shot = window.Scene()->grab().toImage();
+  // Centred with halves rounded to even, as the view places the page.
+  const int left = int(std::nearbyint((window.Scene()->width() - 64) / 2.0));
+  const int top = int(std::nearbyint((window.Scene()->height() - 64) / 2.0));
+  EXPECT_EQ(shot.pixel(left + 1, top + 1), 0xFFFFFFFFu);
+  EXPECT_EQ(shot.pixel(left + 6, top + 1), qRgb(240, 240, 240));
+  EXPECT_FALSE(window.Hs1()->isEnabled());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  InstallFontFallbacks();
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}

@@ -28,7 +28,9 @@ QImage ComposeLayers(const std::vector<IconLayer>& layers, int pageWidth, int pa
         // Intersecting keeps any earlier clip: once set it stays for the rest of the pass.
         surface.setClipPath(outline, surface.hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
       }
-      DrawImageWithOpacity(surface, layer.Premultiplied(), layer.Opacity, layer.Bounds.X,
+      if (layer.Opacity <= 0.0f) continue;
+      // The layer's cached copy already carries its opacity.
+      DrawImageWithOpacity(surface, layer.Premultiplied(), 1.0f, layer.Bounds.X,
                            layer.Bounds.Y, layer.Bounds.Width, layer.Bounds.Height, 0, 0,
                            layer.ImageWidth, layer.ImageHeight);
     }

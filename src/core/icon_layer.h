@@ -41,11 +41,12 @@ struct IconLayer {
   // Gives the layer a new image and keeps ImageWidth/ImageHeight in step with it.
   void SetImage(QImage image);
 
-  // The image premultiplied, for the compositor; rebuilt only when Image changed since the last
-  // call (QImage::cacheKey changes on every write).
+  // The image premultiplied and faded by Opacity, for the compositor; rebuilt only when Image or
+  // Opacity changed since the last call (QImage::cacheKey changes on every write).
   const QImage& Premultiplied() const;
 
  private:
   mutable qint64 premultipliedKey_ = 0;
+  mutable float premultipliedOpacity_ = -1.0f;
   mutable QImage premultiplied_;
 };

@@ -2,7 +2,7 @@
 
 #include <QImage>
 #include <QtGlobal>
-
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
@@ -42,15 +42,32 @@ inline void StoreByte(uint8_t& target, int value) {
   if (value >= 0 && value <= 255) target = static_cast<uint8_t>(value);
 }
 
-inline uint8_t ClampByte(int v) {
-  return static_cast<uint8_t>(v < 0 ? 0 : (v > 255 ? 255 : v));
-}
+inline uint8_t ClampByte(int v) { return static_cast<uint8_t>(v < 0 ? 0 : (v > 255 ? 255 : v)); }
 
 // Rounds to a byte after the "above 255 is 255, not at least 0 is 0" clamp (NaN goes to 0).
 inline uint8_t ClampRoundByte(double v) {
   if (v > 255.0) return 255;
   if (!(v >= 0.0)) return 0;
   return static_cast<uint8_t>(std::nearbyint(v));
+}
+
+// The square of radius `a` round (x, y) used by the soft brush and the soft light: offsets from
+// the centre, clipped to the image. A zero radius still spans one extra pixel right and down.
+// Empty only when no pixel of the image is inside (a one-column or one-row box is not empty).
+struct OffsetBox {
+  int left, top, right, bottom;
+  bool empty() const { return left > right || top > bottom; }
+};
+
+inline OffsetBox ClipBox(int x, int y, int a, int width, int height) {
+  const int e = a == 0 ? 1 : 0;
+  OffsetBox box{std::max(x - a, 0), std::max(y - a, 0), std::min(x + a + e, width - 1),
+                std::min(y + a + e, height - 1)};
+  box.left -= x;
+  box.right -= x;
+  box.top -= y;
+  box.bottom -= y;
+  return box;
 }
 
 }  // namespace pixel

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QImage>
-
 #include <array>
 
 // A 5 x 5 colour matrix as image attributes apply it while drawing: the row vector

@@ -8,6 +8,18 @@
 #include "cli/cli_runner.h"
 #include "imaging/font_fallback.h"
 
+namespace {
+
+// Qt's own warnings (a missing runtime folder, font notes) are not ours to print: standard error
+// carries only the command's messages. GLYPH_QT_MESSAGES=1 lets them through for debugging.
+void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& text) {
+  if (type == QtFatalMsg || qEnvironmentVariableIsSet("GLYPH_QT_MESSAGES")) {
+    std::fprintf(stderr, "%s\n", qPrintable(text));
+  }
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
   QStringList args;
   for (int i = 1; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
@@ -28,6 +40,7 @@ int main(int argc, char** argv) {
   }
   // Styles draw text and paths; they need the GUI side of Qt, never a display.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  qInstallMessageHandler(QuietQtMessages);
   QGuiApplication app(argc, argv);
   QImageReader::setAllocationLimit(256);
   InstallFontFallbacks();

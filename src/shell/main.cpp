@@ -13,5 +13,7 @@ int main(int argc, char** argv) {
   SettingsStore settings;
   MainWindow window(settings);
   window.show();
+  const QStringList args = QApplication::arguments();
+  if (args.size() > 1) window.ShellOpenFile(args.mid(1).join(' '));
   return app.exec();
 }

@@ -2,9 +2,12 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFileDialog>
 #include <QGridLayout>
+#include <QMessageBox>
 #include <QMenuBar>
 
+#include "files/document_files.h"
 #include "shell/frm_page.h"
 #include "shell/frm_prompt.h"
 #include "shell/scene_widget.h"
@@ -83,8 +86,24 @@ bool MainWindow::ConfirmDiscard() {
   if (!document_.Modified) return true;
   FrmPrompt prompt(this);
   const int answer = prompt.Ask();
-  // Saving comes with the file commands; until a document can be saved, Yes goes on like No.
-  return answer != FrmPrompt::AnswerCancel;
+  if (answer == FrmPrompt::AnswerCancel) return false;
+  if (answer == FrmPrompt::AnswerNo) return true;
+  // A save that failed must not be followed by discarding the work it was meant to keep.
+  return SaveCommand() != SaveOutcome::Failed;
+}
+
+MainWindow::SaveOutcome MainWindow::SaveCommand() {
+  QString path = document_.FileName;
+  if (path.isEmpty()) {
+    path = QFileDialog::getSaveFileName(this, QStringLiteral("Open File..."), QString(),
+                                        QStringLiteral("Vorkel Glyphsmithy File (*.lumx)"));
+    if (path.isEmpty()) return SaveOutcome::Abandoned;
+  }
+  const QString failure = SaveDocument(document_, path);
+  MirrorState();
+  if (failure.isEmpty()) return SaveOutcome::Saved;
+  QMessageBox::critical(this, QStringLiteral("Glyphsmithy"), failure, QMessageBox::Ok);
+  return SaveOutcome::Failed;
 }
 
 void MainWindow::NewCommand() {
@@ -104,6 +123,21 @@ void MainWindow::StartNewDocument(int width, int height) {
   document_.Window.SceneExists = true;
   MirrorState();
   timer4_.start();
+}
+
+bool MainWindow::ShellOpenFile(const QString& path) {
+  document_.View.SceneWidth = scene_->width();
+  document_.View.SceneHeight = scene_->height();
+  const QString failure = OpenFile(document_, path);
+  if (!failure.isEmpty()) {
+    QMessageBox::critical(this, QStringLiteral("Glyphsmithy"), failure, QMessageBox::Ok);
+    return false;
+  }
+  document_.Window.SceneExists = true;
+  document_.View.StartOpeningAnimation();
+  MirrorState();
+  timer4_.start();
+  return true;
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

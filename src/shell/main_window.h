@@ -30,6 +30,11 @@ class MainWindow : public QMainWindow {
   void NewCommand();
   // Starts a new document of the given page size, as New does after its dialog.
   void StartNewDocument(int width, int height);
+  // Opens a file named on the command line; a refused file is reported and nothing changes.
+  bool ShellOpenFile(const QString& path);
+  enum class SaveOutcome { Saved, Abandoned, Failed };
+  // File > Save: under the document's file name, asking for one first when it has none.
+  SaveOutcome SaveCommand();
   // Pushes the engine's state into the widgets.
   void MirrorState();
 

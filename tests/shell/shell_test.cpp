@@ -109,6 +109,21 @@ TEST_F(ShellTest, NewDocumentShowsTheCheckerboardAfterTheOpeningAnimation) {
   EXPECT_FALSE(window.Hs1()->isEnabled());
 }
 
+TEST_F(ShellTest, AFileNamedAtStartOpensAsADocument) {
+  QImage picture(30, 20, QImage::Format_ARGB32);
+  picture.fill(0xFF102030u);
+  const QString path = dir.filePath("start.png");
+  ASSERT_TRUE(picture.save(path));
+  MainWindow window(settings);
+  window.show();
+  ASSERT_TRUE(window.ShellOpenFile(path));
+  EXPECT_EQ(window.Document().LayerCount(), 1);
+  EXPECT_EQ(window.Document().PageWidth, 30);
+  EXPECT_FALSE(window.Document().Modified);
+  QTRY_VERIFY_WITH_TIMEOUT(!window.Timer4().isActive(), 2000);
+  EXPECT_EQ(window.Document().Composite.pixel(5, 5), 0xFF102030u);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {

@@ -5,6 +5,8 @@
 
 #include <optional>
 
+#include "cli/usage_text.h"
+
 // The parsed command line of glyphsmithy-cli.
 struct CliOptions {
   enum class Verb { Help, Version, New, Info, Export, Apply };
@@ -25,4 +27,3 @@ struct CliParseResult {
 };
 
 CliParseResult ParseCommandLine(const QStringList& args);
-const char* UsageText();

@@ -37,7 +37,8 @@ QString NeedsVisibleLayer(const IconDocument& doc) {
 QString NeedsEditableLayer(const IconDocument& doc) {
   const QString reason = NeedsVisibleLayer(doc);
   if (!reason.isEmpty()) return reason;
-  return doc.Selected()->ClipAbove ? QStringLiteral("the selected layer is an IOS tile") : QString();
+  return doc.Selected()->ClipAbove ? QStringLiteral("the selected layer is an IOS tile")
+                                   : QString();
 }
 
 QString NeedsAnyLayer(const IconDocument& doc) {
@@ -63,7 +64,7 @@ QString MergeCheck(const IconDocument& doc) {
   if (!reason.isEmpty()) return reason;
   if (doc.SelectedLayer == 0) return QStringLiteral("there is no layer below to merge into");
   return doc.Layers[doc.SelectedLayer - 1].Visible ? QString()
-                                                    : QStringLiteral("the layer below is hidden");
+                                                   : QStringLiteral("the layer below is hidden");
 }
 
 Action Plain(std::function<bool(IconDocument&)> command) {
@@ -78,10 +79,11 @@ Action SetVisible(bool visible) {
 
 const std::map<QString, PlainOp>& PlainOps() {
   static const std::map<QString, PlainOp> ops = {
-      {"new-layer", {[](const IconDocument& d) {
-                       return d.DocumentReady ? QString() : QStringLiteral("no document is open");
-                     },
-                     Plain(LayerBarNewLayer)}},
+      {"new-layer",
+       {[](const IconDocument& d) {
+          return d.DocumentReady ? QString() : QStringLiteral("no document is open");
+        },
+        Plain(LayerBarNewLayer)}},
       {"delete", {NeedsLayer, Plain(LayerBarRemoveLayer)}},
       {"merge-down", {MergeCheck, Plain(CombineIcon)}},
       {"to-front", {OrderCheck(false), Plain([](IconDocument& d) {
@@ -111,15 +113,14 @@ const std::map<QString, PlainOp>& PlainOps() {
       {"hide", {NeedsLayer, SetVisible(false)}},
       {"show", {NeedsLayer, SetVisible(true)}},
       {"crystal", {NeedsVisibleLayer, Plain(ApplyCrystalStyle)}},
-      {"origami-vertical", {NeedsVisibleLayer, [](IconDocument& d, DrawingColors& c) {
-                              return ApplyOrigamiStyle(d, 1, c);
-                            }}},
-      {"origami-horizontal", {NeedsVisibleLayer, [](IconDocument& d, DrawingColors& c) {
-                                return ApplyOrigamiStyle(d, 2, c);
-                              }}},
-      {"ios", {NeedsVisibleLayer, [](IconDocument& d, DrawingColors& c) {
-                 return ApplyIosStyle(d, c);
-               }}},
+      {"origami-vertical",
+       {NeedsVisibleLayer,
+        [](IconDocument& d, DrawingColors& c) { return ApplyOrigamiStyle(d, 1, c); }}},
+      {"origami-horizontal",
+       {NeedsVisibleLayer,
+        [](IconDocument& d, DrawingColors& c) { return ApplyOrigamiStyle(d, 2, c); }}},
+      {"ios",
+       {NeedsVisibleLayer, [](IconDocument& d, DrawingColors& c) { return ApplyIosStyle(d, c); }}},
       {"irradiation", {NeedsVisibleLayer, Plain(ApplyIrradiation)}},
       {"mac", {NeedsVisibleLayer, Plain(ApplyMacStyle)}},
       {"vista", {NeedsVisibleLayer, Plain(ApplyVistaStyle)}},
@@ -130,20 +131,22 @@ const std::map<QString, PlainOp>& PlainOps() {
       {"drop-shadow", {NeedsVisibleLayer, Plain(ApplyDropShadow)}},
       {"disabled", {NeedsAnyLayer, Plain(ApplyDisabledState)}},
       {"hot", {NeedsAnyLayer, Plain(ApplyHotState)}},
-      {"undo", {[](const IconDocument& d) {
-                  return d.CanUndo() ? QString() : QStringLiteral("there is nothing to undo");
-                },
-                Plain([](IconDocument& d) {
-                  d.Undo();
-                  return true;
-                })}},
-      {"redo", {[](const IconDocument& d) {
-                  return d.CanRedo() ? QString() : QStringLiteral("there is nothing to redo");
-                },
-                Plain([](IconDocument& d) {
-                  d.Redo();
-                  return true;
-                })}},
+      {"undo",
+       {[](const IconDocument& d) {
+          return d.CanUndo() ? QString() : QStringLiteral("there is nothing to undo");
+        },
+        Plain([](IconDocument& d) {
+          d.Undo();
+          return true;
+        })}},
+      {"redo",
+       {[](const IconDocument& d) {
+          return d.CanRedo() ? QString() : QStringLiteral("there is nothing to redo");
+        },
+        Plain([](IconDocument& d) {
+          d.Redo();
+          return true;
+        })}},
   };
   return ops;
 }
@@ -209,8 +212,8 @@ bool IsSlider(const QString& name) {
          name == "brightness" || name == "contrast";
 }
 
-bool RunValued(IconDocument& doc, DrawingColors& colors, const QString& name,
-               const QString& value, QString* error) {
+bool RunValued(IconDocument& doc, DrawingColors& colors, const QString& name, const QString& value,
+               QString* error) {
   if (IsSlider(name)) {
     int position = 0;
     if (!ParsePosition(value, &position)) {
@@ -223,10 +226,11 @@ bool RunValued(IconDocument& doc, DrawingColors& colors, const QString& name,
     static const QRegularExpression digits(QStringLiteral("^[0-9]{1,9}$"));
     const int index = digits.match(value).hasMatch() ? value.toInt() : -1;
     if (index < 0 || index >= doc.LayerCount()) {
-      return Fail(error, doc.LayerCount() == 0
-                             ? QStringLiteral("the document has no layers")
-                             : QStringLiteral("expects a layer index from 0 to %1")
-                                   .arg(doc.LayerCount() - 1));
+      return Fail(
+          error,
+          doc.LayerCount() == 0
+              ? QStringLiteral("the document has no layers")
+              : QStringLiteral("expects a layer index from 0 to %1").arg(doc.LayerCount() - 1));
     }
     return SelectLayer(doc, index);
   }

@@ -133,11 +133,26 @@ struct PendingLayer {
 
 }  // namespace
 
+namespace {
+// A layer whose recorded size is 0 in one direction (and not negative in the other) holds no
+// pixels.
+bool IsEmptyLayer(const IconLayer& l) {
+  return l.ImageWidth >= 0 && l.ImageHeight >= 0 && (l.ImageWidth == 0 || l.ImageHeight == 0);
+}
+}  // namespace
+
 QByteArray ClsStore::EncodeLayerPng(const IconLayer& layer) {
   const LayerPngCache::Key key = KeyOf(layer);
   if (!layer.Image.isNull()) {
     QByteArray cached = LayerPngCache::Instance().Find(key);
     if (!cached.isEmpty()) return cached;
+  }
+  if (layer.ImageWidth == 0 || layer.ImageHeight == 0) {
+    // A style on an empty shape leaves a layer without pixels; PNG has no empty image, so it is
+    // stored as one transparent pixel and read back as empty from its recorded size.
+    QImage dot(1, 1, QImage::Format_ARGB32);
+    dot.fill(0);
+    return EncodePng(dot, kStorePngQuality);
   }
   const QImage copy = CopyToARGBBitmap(layer.Image, layer.ImageWidth, layer.ImageHeight);
   if (copy.isNull()) return QByteArray();
@@ -261,6 +276,7 @@ std::optional<StoredDocument> ClsStore::ParseDocument(const QByteArray& bytes) {
       return std::nullopt;
     }
     l.Opacity = std::clamp(l.Opacity, 0.0f, 1.0f);
+    if (IsEmptyLayer(l)) continue;
     // Every layer image is allocated at its recorded size, decoded or not.
     if (!image_limits::AllocationJustified(l.ImageWidth, l.ImageHeight, qint64(p.pngSize) + 1)) {
       return std::nullopt;
@@ -272,6 +288,7 @@ std::optional<StoredDocument> ClsStore::ParseDocument(const QByteArray& bytes) {
   std::vector<char> failed(count, 0);
   ParallelFor(count, [&](int i) {
     IconLayer& l = pending[i].layer;
+    if (IsEmptyLayer(l)) return;
     const QByteArray png = QByteArray::fromRawData(bytes.constData() + pending[i].pngAt,
                                                    pending[i].pngSize);
     QImage image = DecodeLayerPng(png, l.ImageWidth, l.ImageHeight);

@@ -275,7 +275,7 @@ TEST(ClsStoreRoundTrip, UnchangedLayersReuseTheirBytesAndEditedOnesAreRewritten)
 
 // Each row a small file with one fault and the outcome it must have.
 TEST(ClsStoreRead, MalformedFilesTable) {
-  enum Outcome { Refused, TransparentLayer, Loads };
+  enum Outcome { Refused, TransparentLayer, Loads, EmptyLayer };
   const QByteArray png = SmallPng();
   auto one = [&](BlockSpec s, int32_t count = 1, int32_t w = 2, int32_t h = 2) {
     if (s.png.isNull()) s.png = png;
@@ -302,7 +302,7 @@ TEST(ClsStoreRead, MalformedFilesTable) {
       {"negative png size", one({.declaredSize = -1}), Refused},
       {"png size past the end", one({.declaredSize = 1 << 30}), Refused},
       {"missing trailing zero", one({.trailingZero = false}), Refused},
-      {"image width 0", one({.imageWidth = 0}), Refused},
+      {"image width 0: a layer without pixels", one({.imageWidth = 0}), EmptyLayer},
       {"negative image height", one({.imageHeight = -2}), Refused},
       {"image side over 16384", one({.imageWidth = 16385, .imageHeight = 1}), Refused},
       {"INT32_MIN height", one({.imageHeight = std::numeric_limits<int32_t>::min()}), Refused},
@@ -328,6 +328,10 @@ TEST(ClsStoreRead, MalformedFilesTable) {
     ASSERT_TRUE(doc);
     ASSERT_EQ(doc->Layers.size(), 1u);
     const IconLayer& l = doc->Layers[0];
+    if (row.outcome == EmptyLayer) {
+      EXPECT_TRUE(l.Image.isNull());
+      continue;
+    }
     EXPECT_EQ(l.Image.width(), l.ImageWidth);
     EXPECT_EQ(l.Image.height(), l.ImageHeight);
     EXPECT_EQ(AllTransparent(l.Image), row.outcome == TransparentLayer);
@@ -474,4 +478,26 @@ TEST(ClsStoreSave, SaveInterruptedByTheSystemLeavesTheOriginal) {
   ASSERT_TRUE(WIFSIGNALED(status));
   EXPECT_EQ(WTERMSIG(status), SIGXFSZ);
   EXPECT_EQ(ReadAll(path), original);
+}
+
+TEST(ClsStoreRoundTrip, ALayerWithoutPixelsComesBackEmpty) {
+  // A style on an empty shape leaves such a layer; saving must not fail on it.
+  IconLayer empty;
+  empty.Bounds = {3, 4, 0, 0};
+  IconLayer solid;
+  QImage img(4, 4, QImage::Format_ARGB32);
+  img.fill(0xFF00FF00u);
+  solid.SetImage(img);
+  solid.Bounds = {0, 0, 4, 4};
+  ClsStore store;
+  QString error;
+  const QByteArray bytes = store.SerializeDocument(8, 8, 0, {solid, empty}, &error);
+  ASSERT_FALSE(bytes.isEmpty()) << error.toStdString();
+  const auto doc = store.ParseDocument(bytes);
+  ASSERT_TRUE(doc);
+  ASSERT_EQ(doc->Layers.size(), 2u);
+  EXPECT_TRUE(doc->Layers[1].Image.isNull());
+  EXPECT_EQ(doc->Layers[1].ImageWidth, 0);
+  EXPECT_TRUE(doc->Layers[1].HitRegion.isEmpty());
+  EXPECT_EQ(doc->Layers[0].Image.pixel(1, 1), 0xFF00FF00u);
 }

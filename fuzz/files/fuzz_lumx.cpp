@@ -14,7 +14,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (doc) {
     // What was accepted must be consistent enough to save again.
     for (const IconLayer& layer : doc->Layers) {
-      if (layer.Image.width() != layer.ImageWidth || layer.Image.height() != layer.ImageHeight) {
+      // A layer without pixels records a size of 0 in one direction and has no image.
+      const bool empty = layer.Image.isNull() && (layer.ImageWidth == 0 || layer.ImageHeight == 0);
+      const bool sized =
+          layer.Image.width() == layer.ImageWidth && layer.Image.height() == layer.ImageHeight;
+      if (!empty && !sized) {
         __builtin_trap();
       }
     }

@@ -38,6 +38,34 @@ CtlScroll::CtlScroll(QWidget* parent)
   setMinimumHeight(18);
 }
 
+void CtlScroll::ReadProperties(const PropertyBag& bag) {
+  scrollStyle_ = bag.ReadInt32(QStringLiteral("ScrollStyle"), 0);
+  SetNoCaption(bag.ReadBool(QStringLiteral("NoCaption"), false));
+  SetNormalCaption(bag.ReadString(QStringLiteral("NormalCaption"), QString()));
+  scrollType_ = bag.ReadInt32(QStringLiteral("ScrollType"), 1);
+  SetCaptionFontSize(bag.ReadInt16(QStringLiteral("CaptionFontsize"), 8));
+  SetCaptionFont(bag.ReadString(QStringLiteral("CaptionFont"), QStringLiteral("Tahoma")));
+  max_ = bag.ReadInt32(QStringLiteral("MaxValue"), 1);
+  min_ = bag.ReadInt32(QStringLiteral("MinValue"), 0);
+  SetColorValue(bag.ReadInt32(QStringLiteral("ColorValue"), 1));
+  SetEnabled(bag.ReadBool(QStringLiteral("Enabled"), false));
+}
+
+PropertyBag CtlScroll::WriteProperties() const {
+  PropertyBag bag;
+  bag.WriteInt32(QStringLiteral("ScrollStyle"), scrollStyle_);
+  bag.WriteBool(QStringLiteral("NoCaption"), noCaption_);
+  bag.WriteString(QStringLiteral("NormalCaption"), caption_);
+  bag.WriteInt32(QStringLiteral("ScrollType"), scrollType_);
+  bag.WriteInt16(QStringLiteral("CaptionFontsize"), captionFontSize_);
+  bag.WriteString(QStringLiteral("CaptionFont"), captionFont_);
+  bag.WriteInt32(QStringLiteral("ColorValue"), value_);
+  bag.WriteInt32(QStringLiteral("MaxValue"), max_);
+  bag.WriteInt32(QStringLiteral("MinValue"), min_);
+  bag.WriteBool(QStringLiteral("Enabled"), isEnabled());
+  return bag;
+}
+
 void CtlScroll::TextChanged() {
   bool ok = false;
   const int parsed = valueCap_->text().toInt(&ok);

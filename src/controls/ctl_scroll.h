@@ -4,6 +4,8 @@
 #include <QToolButton>
 #include <QWidget>
 
+#include "controls/property_bag.h"
+
 // The numeric box: a text box for a whole number with up and down buttons at its right edge and
 // an optional caption to its left. Typing accepts digits only and is not range checked (the owner
 // limits the value); the buttons step within MinValue..MaxValue.
@@ -12,6 +14,10 @@ class CtlScroll : public QWidget {
 
  public:
   explicit CtlScroll(QWidget* parent = nullptr);
+
+  // Stored properties of the window definition; absent keys take the documented defaults.
+  void ReadProperties(const PropertyBag& bag);
+  PropertyBag WriteProperties() const;
 
   int ColorValue() const { return value_; }
   void SetColorValue(int value);

@@ -11,6 +11,9 @@ IconDocument::IconDocument() {
   // At start nothing is open: no document, sliders disabled, file commands off.
   Window.CtlScroll21.Value = 10;
   for (int b : {LayerNew, LayerRemove, LayerHide}) Window.LayerBar[b].Enabled = false;
+  for (int b : {CmdImport, CmdSave, CmdUndo, CmdRedo, CmdZoomIn, CmdZoomOut, CmdOriginalSize}) {
+    Window.CommandBar[b].Enabled = false;
+  }
 }
 
 IconLayer* IconDocument::Selected() {

@@ -3,11 +3,15 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFileDialog>
-#include <QGridLayout>
 #include <QMessageBox>
 #include <QMenuBar>
 
+#include "controls/form_definition.h"
+#include "core/commands/adjustment_commands.h"
+#include "core/commands/layer_sliders.h"
+#include "controls/resource_init.h"
 #include "files/document_files.h"
+#include "shell/window_frame.h"
 #include "shell/frm_page.h"
 #include "shell/frm_prompt.h"
 #include "shell/scene_widget.h"
@@ -25,29 +29,85 @@ MainWindow::MainWindow(SettingsStore& settings, QWidget* parent)
   connect(&timer4_, &QTimer::timeout, this, [this] {
     if (!document_.ZoomAnimationTick()) timer4_.stop();
   });
-  resize(840, 620);
+  resize(1000, 720);
   MirrorState();
 }
 
 void MainWindow::BuildCanvas() {
-  auto* central = new QWidget(this);
-  auto* grid = new QGridLayout(central);
-  grid->setContentsMargins(0, 0, 0, 0);
-  grid->setSpacing(0);
-  scene_ = new SceneWidget(document_, central);
+  InitControlResources();
+  QString error;
+  const std::optional<FormDefinition> form =
+      FormDefinition::Load(QStringLiteral(":/forms/mform.json"), &error);
+  scene_ = new SceneWidget(document_, this);
   scene_->setObjectName(QStringLiteral("Scene"));
-  hs1_ = new QScrollBar(Qt::Horizontal, central);
-  hs1_->setObjectName(QStringLiteral("Hs1"));
-  vs1_ = new QScrollBar(Qt::Vertical, central);
-  vs1_->setObjectName(QStringLiteral("Vs1"));
-  grid->addWidget(scene_, 0, 0);
-  grid->addWidget(vs1_, 0, 1);
-  grid->addWidget(hs1_, 1, 0);
-  setCentralWidget(central);
+  frame_ = new WindowFrame(form ? *form : FormDefinition(QStringLiteral("mForm")), scene_, this);
+  hs1_ = frame_->Hs1;
+  vs1_ = frame_->Vs1;
+  setCentralWidget(frame_);
   connect(hs1_, &QScrollBar::valueChanged, this,
           [this](int v) { ScrollBarMoved(document_.View.Hs1, v); });
   connect(vs1_, &QScrollBar::valueChanged, this,
           [this](int v) { ScrollBarMoved(document_.View.Vs1, v); });
+  connect(frame_->ToolBarvs1, &ToolBarvs::MouseUp, this,
+          [this](int index, int button, int, float, float) {
+            if (button == 1) CommandBarClicked(index);
+          });
+  WireSliders();
+  connect(frame_->PageWidthBox, &CtlScroll::Change, this, [this] {
+    if (!mirroring_) document_.SetPageWidth(frame_->PageWidthBox->ColorValue());
+  });
+  connect(frame_->PageHeightBox, &CtlScroll::Change, this, [this] {
+    if (!mirroring_) document_.SetPageHeight(frame_->PageHeightBox->ColorValue());
+  });
+}
+
+// Each right-panel slider is one undo step per drag: press takes the snapshot, every change
+// works from the pristine copy, release finishes.
+void MainWindow::WireSliders() {
+  auto wire = [this](CtlScroll2* slider, auto press, auto change, auto release) {
+    connect(slider, &CtlScroll2::MouseDown, this, [this, press](int button, int, float, float) {
+      if (button == 1 && !mirroring_) press();
+    });
+    connect(slider, &CtlScroll2::Change, this, [this, slider, change](bool) {
+      if (!mirroring_) change(slider->Value());
+    });
+    connect(slider, &CtlScroll2::MouseUp, this, [this, release](int button, int, float, float) {
+      if (button == 1 && !mirroring_) {
+        release();
+        MirrorState();
+      }
+    });
+  };
+  IconDocument& d = document_;
+  wire(frame_->CtlScroll21, [&d] { OpacitySliderPressed(d); },
+       [&d](int v) { OpacitySliderChanged(d, v); }, [&d] { OpacitySliderReleased(d); });
+  wire(frame_->ScaleScroll, [&d] { ScaleSliderPressed(d); },
+       [&d](int v) { ScaleSliderChanged(d, v); }, [&d] { ScaleSliderReleased(d); });
+  const std::pair<CtlScroll2*, AdjustmentSlider> adjustments[] = {
+      {frame_->HUEscroll, AdjustmentSlider::Hue},
+      {frame_->SaturationScroll, AdjustmentSlider::Saturation},
+      {frame_->BrightnessScroll, AdjustmentSlider::Brightness},
+      {frame_->ContrastScroll, AdjustmentSlider::Contrast}};
+  for (const auto& [slider, which] : adjustments) {
+    const AdjustmentSlider kind = which;
+    wire(slider, [&d, kind] { AdjustmentSliderPressed(d, kind); },
+         [&d, kind](int v) { AdjustmentSliderChanged(d, kind, v); },
+         [&d, kind] { AdjustmentSliderReleased(d, kind); });
+  }
+}
+
+void MainWindow::CommandBarClicked(int index) {
+  switch (index) {
+    case CmdNew: NewCommand(); break;
+    case CmdUndo: if (document_.CanUndo()) document_.Undo(); break;
+    case CmdRedo: if (document_.CanRedo()) document_.Redo(); break;
+    case CmdZoomIn: document_.ZoomIn(); break;
+    case CmdZoomOut: document_.ZoomOut(); break;
+    case CmdOriginalSize: document_.ToggleOriginalSize(); break;
+    default: break;  // the file and help buttons come with the file commands and help menu
+  }
+  MirrorState();
+  scene_->setFocus();
 }
 
 void MainWindow::BuildMenus() {
@@ -77,6 +137,7 @@ void MainWindow::MirrorScrollBar(QScrollBar* bar, const ScrollBarModel& model) {
 void MainWindow::MirrorState() {
   mirroring_ = true;
   setWindowTitle(document_.Window.Caption);
+  frame_->ShowState(document_.Window);
   MirrorScrollBar(hs1_, document_.View.Hs1);
   MirrorScrollBar(vs1_, document_.View.Vs1);
   mirroring_ = false;

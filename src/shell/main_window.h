@@ -11,6 +11,7 @@
 #include "shell/settings_store.h"
 
 class SceneWidget;
+class WindowFrame;
 
 // The editor window mForm: owns the one document and mirrors its state into the widgets after
 // every command. Holds no document logic of its own.
@@ -24,6 +25,7 @@ class MainWindow : public QMainWindow {
   SceneWidget* Scene() const { return scene_; }
   QScrollBar* Hs1() const { return hs1_; }
   QScrollBar* Vs1() const { return vs1_; }
+  WindowFrame* Frame() const { return frame_; }
   QTimer& Timer4() { return timer4_; }
 
   // File > New: save prompt when modified, the page-size dialog, then a new page.
@@ -44,6 +46,8 @@ class MainWindow : public QMainWindow {
  private:
   void BuildMenus();
   void BuildCanvas();
+  void CommandBarClicked(int index);
+  void WireSliders();
   // The save prompt: true when the command may go on.
   bool ConfirmDiscard();
   void MirrorScrollBar(QScrollBar* bar, const ScrollBarModel& model);
@@ -52,6 +56,7 @@ class MainWindow : public QMainWindow {
   SettingsStore& settings_;
   IconDocument document_;
   SceneWidget* scene_ = nullptr;
+  WindowFrame* frame_ = nullptr;
   QScrollBar* hs1_ = nullptr;
   QScrollBar* vs1_ = nullptr;
   QTimer timer4_;

@@ -12,6 +12,7 @@
 #include "shell/frm_page.h"
 #include "shell/main_window.h"
 #include "shell/scene_widget.h"
+#include "shell/window_frame.h"
 #include "shell/settings_store.h"
 
 namespace {
@@ -122,6 +123,63 @@ TEST_F(ShellTest, AFileNamedAtStartOpensAsADocument) {
   EXPECT_FALSE(window.Document().Modified);
   QTRY_VERIFY_WITH_TIMEOUT(!window.Timer4().isActive(), 2000);
   EXPECT_EQ(window.Document().Composite.pixel(5, 5), 0xFF102030u);
+}
+
+TEST_F(ShellTest, TheFrameMirrorsTheDocumentAndTheCommandBarZooms) {
+  MainWindow window(settings);
+  window.resize(1000, 720);
+  window.show();
+  WindowFrame* frame = window.Frame();
+  // Before any document: Save, Undo and the zoom buttons are off.
+  EXPECT_FALSE(frame->ToolBarvs1->GetButtonEnable(CmdSave));
+  EXPECT_FALSE(frame->ToolBarvs1->GetButtonEnable(CmdZoomIn));
+  EXPECT_FALSE(frame->CtlScroll21->Enabled());
+  window.StartNewDocument(48, 32);
+  QTRY_VERIFY_WITH_TIMEOUT(!window.Timer4().isActive(), 2000);
+  EXPECT_TRUE(frame->ToolBarvs1->GetButtonEnable(CmdUndo));
+  EXPECT_TRUE(frame->ToolBarvs1->GetButtonPressState(CmdOriginalSize));
+  EXPECT_EQ(frame->CtlScroll21->Value(), 100);
+  EXPECT_EQ(frame->PageWidthBox->ColorValue(), 48);
+  EXPECT_EQ(frame->PageHeightBox->ColorValue(), 32);
+  // Zoom In through the bar's click event: 1 -> 3, and Original Size shows released.
+  emit frame->ToolBarvs1->MouseUp(CmdZoomIn, 1, 0, 0, 0);
+  EXPECT_DOUBLE_EQ(window.Document().View.Zoom, 3.0);
+  EXPECT_FALSE(frame->ToolBarvs1->GetButtonPressState(CmdOriginalSize));
+  // Typing a page width in the Properties panel reaches the document, clamped.
+  frame->PageWidthBox->ValueCap()->setText("600");
+  EXPECT_EQ(window.Document().PageWidth, 512);
+}
+
+TEST_F(ShellTest, DraggingTheOpacitySliderIsOneUndoStep) {
+  MainWindow window(settings);
+  window.show();
+  window.StartNewDocument(16, 16);
+  CtlScroll2* slider = window.Frame()->CtlScroll21;
+  const int steps = window.Document().Snapshots.UndoPosition;
+  emit slider->MouseDown(1, 0, 0, 0);
+  for (int v : {80, 50, 20}) {
+    slider->SetValue(v);
+    emit slider->Change(false);
+    EXPECT_EQ(slider->Value(), v);  // mirroring during the drag leaves the thumb where it is
+  }
+  emit slider->MouseUp(1, 0, 0, 0);
+  EXPECT_FLOAT_EQ(window.Document().Layers[0].Opacity, 0.2f);
+  EXPECT_EQ(window.Document().Snapshots.UndoPosition, steps + 1);
+  EXPECT_EQ(slider->Value(), 20);
+}
+
+TEST_F(ShellTest, CollapsingASectionMovesTheOnesBelowUp) {
+  MainWindow window(settings);
+  window.resize(1000, 720);
+  window.show();
+  WindowFrame* frame = window.Frame();
+  for (int s = 0; s < 4; ++s) frame->SetSectionOpen(s, true);
+  const int resizeTitleOpen = frame->Titles[2]->y();
+  frame->SetSectionOpen(1, false);
+  EXPECT_LT(frame->Titles[2]->y(), resizeTitleOpen);
+  EXPECT_EQ(frame->Titles[2]->y(), frame->Titles[1]->geometry().bottom() + 1);
+  // The window never gets smaller than its minimum.
+  EXPECT_GE(frame->minimumWidth(), MinimumClientSize().width());
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include "imaging/font_fallback.h"
 #include "shell/main_window.h"
+#include "shell/window_frame.h"
 #include "shell/settings_store.h"
 
 int main(int argc, char** argv) {
@@ -24,6 +25,8 @@ int main(int argc, char** argv) {
   MainWindow window(settings);
   window.resize(argc > 3 ? atoi(argv[2]) : 1000, argc > 3 ? atoi(argv[3]) : 720);
   window.show();
+  // Every section open, so the picture shows the whole panel.
+  for (int section = -1; section < 4; ++section) window.Frame()->SetSectionOpen(section, true);
   QTimer::singleShot(300, &window, [&] { window.StartNewDocument(side, side); });
   QTimer::singleShot(1500, &window, [&] {
     const bool saved = window.grab().save(out);

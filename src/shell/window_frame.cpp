@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QResizeEvent>
+#include <QToolButton>
 
 #include "controls/form_definition.h"
 #include "core/window_state.h"
@@ -149,28 +150,89 @@ void WindowFrame::BuildRightPanel(const FormDefinition& form) {
   LayerPanel->setObjectName(QStringLiteral("LayerPanel"));
 }
 
+namespace {
+
+// A colour box: the colour over a small checkerboard, so transparency shows.
+class Swatch : public QWidget {
+ public:
+  Swatch(ARGB colour, const QString& tip, QWidget* parent) : QWidget(parent), colour_(colour) {
+    setToolTip(tip);
+  }
+  void SetColour(ARGB colour) {
+    colour_ = colour;
+    update();
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    const QRect inner = rect().adjusted(1, 1, -1, -1);
+    for (int y = inner.top(); y <= inner.bottom(); y += 5) {
+      for (int x = inner.left(); x <= inner.right(); x += 5) {
+        const bool grey = ((x - inner.left()) / 5 + (y - inner.top()) / 5) % 2;
+        p.fillRect(QRect(x, y, 5, 5).intersected(inner), grey ? QColor(240, 240, 240) : Qt::white);
+      }
+    }
+    p.fillRect(inner, QColor::fromRgba(colour_));
+    p.setPen(QColor(90, 90, 90));
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+  }
+
+ private:
+  ARGB colour_;
+};
+
+}  // namespace
+
 void WindowFrame::BuildBottomPanel(const FormDefinition& form) {
   CtlTitle4 = new CtlTitle(bottomPanel_);
   CtlTitle4->setObjectName(QStringLiteral("CtlTitle4"));
   CtlTitle4->ReadProperties(form.Control(QStringLiteral("CtlTitle4")));
   connect(CtlTitle4, &CtlTitle::Toggled, this, [this] { Relayout(); });
-  const struct {
-    const char* name;
-    const char* caption;
-    CtlScroll** target;
-    int y;
-  } boxes[] = {{"CtlScroll1", "Width:", &PageWidthBox, 40}, {"CtlScroll2", "Height:", &PageHeightBox, 68}};
-  for (const auto& b : boxes) {
+  auto numeric = [&](const char* name, const char* caption, int lo, int hi, int x, int y) {
     auto* box = new CtlScroll(bottomPanel_);
-    box->setObjectName(QString::fromLatin1(b.name));
-    box->SetMinValue(1);
-    box->SetMaxValue(512);
-    box->SetNormalCaption(QString::fromLatin1(b.caption));
+    box->setObjectName(QString::fromLatin1(name));
+    box->SetMinValue(lo);
+    box->SetMaxValue(hi);
+    box->SetNormalCaption(QString::fromLatin1(caption));
     box->SetEnabled(false);
-    box->setGeometry(12, b.y, 140, 21);
-    *b.target = box;
-  }
-  Label(QStringLiteral("Page size"), bottomPanel_, 12, 24, 120);
+    box->setGeometry(x, y, 160, 21);
+    return box;
+  };
+  PageWidthBox = numeric("CtlScroll1", "Page Width:", 5, 255, 12, 36);
+  PageHeightBox = numeric("CtlScroll2", "Page Height:", 5, 255, 12, 64);
+  CtlScroll* lineWidth = numeric("LineWidth", "Border Width:", 1, 255, 12, 92);
+  lineWidth->SetColorValue(1);
+  lineWidth->SetEnabled(true);
+
+  Label(QStringLiteral("Page Background Color:"), bottomPanel_, 190, 38, 150);
+  new Swatch(0, QStringLiteral("Set Background Color"), bottomPanel_);
+  bottomPanel_->findChildren<Swatch*>().last()->setGeometry(345, 34, 28, 25);
+  auto* noColour = new QToolButton(bottomPanel_);
+  noColour->setToolTip(QStringLiteral("Transparency Background Color"));
+  noColour->setText(QStringLiteral("\u2205"));
+  noColour->setGeometry(378, 36, 20, 20);
+
+  Label(QStringLiteral("Fill Color:"), bottomPanel_, 420, 38, 80);
+  auto* first = new Swatch(0xFF000000u, QString(), bottomPanel_);
+  auto* second = new Swatch(0xFFFFFFFFu, QString(), bottomPanel_);
+  second->setGeometry(500 + 12, 34 + 13, 28, 25);
+  first->setGeometry(500, 34, 28, 25);
+  auto* exchange = new QToolButton(bottomPanel_);
+  exchange->setToolTip(QStringLiteral("Switch Color"));
+  exchange->setText(QStringLiteral("\u21c4"));
+  exchange->setGeometry(548, 34, 20, 20);
+  Label(QStringLiteral("Fill Color Opacity:"), bottomPanel_, 420, 84, 120);
+  auto* opacity = Slider(form, "ColorOpacity", bottomPanel_, 545, 86);
+  opacity->SetMaxValue(100);
+
+  // The brush panel waits below the visible part until the brush eraser is chosen.
+  brushPanel_ = Panel(bottomPanel_);
+  brushPanel_->setObjectName(QStringLiteral("BrushPanel"));
+  Label(QStringLiteral("Brush Size:"), brushPanel_, 12, 6, 90);
+  Slider(form, "CtlScroll23", brushPanel_, 100, 8);
+  Label(QStringLiteral("Opacity:"), brushPanel_, 240, 6, 60);
+  Slider(form, "CtlScroll22", brushPanel_, 300, 8);
 }
 
 bool WindowFrame::SectionOpen(int section) const {
@@ -207,6 +269,7 @@ void WindowFrame::Relayout() {
   rightPanel_->setGeometry(layout_.rightPanel);
   bottomPanel_->setGeometry(layout_.bottomPanel);
   CtlTitle4->setGeometry(0, 0, layout_.bottomPanel.width(), in.titleHeight);
+  brushPanel_->setGeometry(0, layout_.bottomPanel.height(), layout_.bottomPanel.width(), 60);
   tipBar_->setGeometry(layout_.tipBar);
   Hs1->setGeometry(layout_.hs1);
   Vs1->setGeometry(layout_.vs1);

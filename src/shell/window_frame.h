@@ -74,6 +74,7 @@ class WindowFrame : public QWidget {
   QWidget* rightPanel_;
   QWidget* bottomPanel_;
   QWidget* tipBar_;
+  QWidget* brushPanel_ = nullptr;
   std::array<QWidget*, 4> contents_{};
   MainLayout layout_;
 };

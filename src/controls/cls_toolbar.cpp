@@ -2,7 +2,6 @@
 
 #include <QBuffer>
 #include <QImageReader>
-
 #include <algorithm>
 
 #include "imaging/draw_image.h"
@@ -84,7 +83,8 @@ void ClsToolbar::RemoveImage(int cInx) {
   QPainter p(&next);
   p.setCompositionMode(QPainter::CompositionMode_Source);
   p.drawImage(QPoint(0, 0), strip_, QRect(0, 0, cellX, strip_.height()));
-  p.drawImage(QPoint(cellX, 0), strip_, QRect(cellX + cellWidth_, 0, w - cellX - cellWidth_, strip_.height()));
+  p.drawImage(QPoint(cellX, 0), strip_,
+              QRect(cellX + cellWidth_, 0, w - cellX - cellWidth_, strip_.height()));
   p.end();
   strip_ = next;
   if (usedWidth_ > cellX) usedWidth_ = std::max(0, usedWidth_ - cellWidth_);
@@ -95,8 +95,8 @@ void ClsToolbar::Clear() {
   usedWidth_ = 0;
 }
 
-void ClsToolbar::DrawImage(QPainter& surface, float opacity, float dstX, float dstY,
-                           float dstWidth, float dstHeight, float srcX, float srcY) const {
+void ClsToolbar::DrawImage(QPainter& surface, float opacity, float dstX, float dstY, float dstWidth,
+                           float dstHeight, float srcX, float srcY) const {
   if (strip_.isNull()) return;
   DrawImageWithOpacity(surface, strip_, opacity, dstX, dstY, dstWidth, dstHeight, srcX, srcY,
                        static_cast<float>(cellWidth_), static_cast<float>(cellHeight_));

@@ -53,8 +53,7 @@ void CtlIconLoad::SetImageRecords(const QList<ImageRecord>& records) {
 }
 
 void CtlIconLoad::GetBestFitInfo(float sourceWidth, float sourceHeight, float boxWidth,
-                                 float boxHeight, float& x, float& y, float& width,
-                                 float& height) {
+                                 float boxHeight, float& x, float& y, float& width, float& height) {
   if (sourceWidth > boxWidth || sourceHeight > boxHeight) {
     const float a = boxWidth / sourceWidth;
     const float b = boxHeight / sourceHeight;
@@ -78,14 +77,15 @@ void CtlIconLoad::DrawCell(QPainter& p, ImageRecord& record, int n, int stripHei
   record.Cell = QRect(left, 0, kCellWidth, stripHeight);
   const int index = static_cast<int>(&record - records_.data());
   if (selected_ < 0) selected_ = index;
-  const ARGB fill = index == selected_ ? MakeARGB(100, 255, 255, 255) : MakeARGB(255, 255, 255, 255);
+  const ARGB fill =
+      index == selected_ ? MakeARGB(100, 255, 255, 255) : MakeARGB(255, 255, 255, 255);
   p.fillRect(QRect(left, 0, kCellWidth - 1, stripHeight), QColor::fromRgba(fill));
   float fx = 0, fy = 0, fw = 0, fh = 0;
   GetBestFitInfo(record.Width, record.Height, kCellWidth, stripHeight - 40, fx, fy, fw, fh);
   p.setRenderHint(QPainter::SmoothPixmapTransform, true);
-  p.drawImage(QRect(RoundHalfEven(left + fx), RoundHalfEven(fy + 10), RoundHalfEven(fw),
-                    RoundHalfEven(fh)),
-              record.Image);
+  p.drawImage(
+      QRect(RoundHalfEven(left + fx), RoundHalfEven(fy + 10), RoundHalfEven(fw), RoundHalfEven(fh)),
+      record.Image);
   const QString label = QStringLiteral(" %1x %2").arg(record.Width).arg(record.Height);
   DrawCaptionText(p, label, left + LabelOffset(record.Width), stripHeight - 20,
                   QStringLiteral("Verdana"), 8, MakeARGB(200, 0, 0, 0), FontRegular, false, 200,

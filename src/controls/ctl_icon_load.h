@@ -38,8 +38,8 @@ class CtlIconLoad : public QWidget {
   void DrawIcon();
   // A copy of the selected image; `mImage` is left as it was with no selection.
   void GetImage(QImage& mImage) const;
-  static void GetBestFitInfo(float sourceWidth, float sourceHeight, float boxWidth,
-                             float boxHeight, float& x, float& y, float& width, float& height);
+  static void GetBestFitInfo(float sourceWidth, float sourceHeight, float boxWidth, float boxHeight,
+                             float& x, float& y, float& width, float& height);
 
   int Color() const { return color_; }  // OLE colour
   void SetColor(int oleColor);

@@ -2,7 +2,6 @@
 
 #include <QMouseEvent>
 #include <QPainter>
-
 #include <algorithm>
 
 #include "controls/mouse_codes.h"
@@ -36,8 +35,8 @@ void CtlLayers::LoadImage(const QImage& new_Img, int Width, int Height, double O
   items_.append(Item{new_Img.copy(), Width, Height, Opacity, isVisible});
 }
 
-void CtlLayers::UpdateImage(const QImage& new_Img, int Width, int Height, int Index,
-                            double Opacity, bool isVisible) {
+void CtlLayers::UpdateImage(const QImage& new_Img, int Width, int Height, int Index, double Opacity,
+                            bool isVisible) {
   if (Index < 0 || Index >= items_.size()) return;
   items_[Index] = Item{new_Img.copy(), Width, Height, Opacity, isVisible};
 }
@@ -69,8 +68,10 @@ void CtlLayers::DrawRow(QPainter& p, int r) {
   const int top = kRowHeight * r;
   const QRectF row(0, top, list_.width(), kRowHeight);
   rowRects_[r] = row;
-  if (layer == selectedIndex_) p.fillRect(row, QColor(205, 236, 254));
-  else if (!item.isVisible) p.fillRect(row, QColor(230, 230, 230));
+  if (layer == selectedIndex_)
+    p.fillRect(row, QColor(205, 236, 254));
+  else if (!item.isVisible)
+    p.fillRect(row, QColor(230, 230, 230));
   DrawChecker(p, top);
   const QSize fit = FitThumbnail(item.Width, item.Height);
   DrawImageWithOpacity(p, item.Thumbnail, static_cast<float>(item.Opacity),

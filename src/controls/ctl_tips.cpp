@@ -48,15 +48,14 @@ void CtlTips::SetDirection(int direction) {
 }
 
 void CtlTips::LoadBalloon() {
-  const QString path = direction_ == 0 ? QStringLiteral(":/tips/TIPS.png")
-                                       : QStringLiteral(":/tips/TIPS2.png");
+  const QString path =
+      direction_ == 0 ? QStringLiteral(":/tips/TIPS.png") : QStringLiteral(":/tips/TIPS2.png");
   balloon_ = QImage(path).convertToFormat(QImage::Format_ARGB32);
   UpdateMask();
 }
 
 bool CtlTips::IsSolidAt(QPoint pos) const {
-  return balloon_.rect().contains(pos) && rect().contains(pos) &&
-         balloon_.pixel(pos) != kKeyColor;
+  return balloon_.rect().contains(pos) && rect().contains(pos) && balloon_.pixel(pos) != kKeyColor;
 }
 
 void CtlTips::UpdateMask() {

@@ -10,8 +10,8 @@ struct CursorSpec {
   int X;
   int Y;
 };
-constexpr CursorSpec kCursors[] = {{"MOVE", 1, 2}, {"LINE", 14, 15}, {"PICK", 9, 24},
-                                   {"ERASE", 4, 22}};
+constexpr CursorSpec kCursors[] = {
+    {"MOVE", 1, 2}, {"LINE", 14, 15}, {"PICK", 9, 24}, {"ERASE", 4, 22}};
 
 const CursorSpec* Find(const QString& name) {
   for (const CursorSpec& c : kCursors) {

@@ -82,8 +82,10 @@ PropertyBag FormDefinition::Control(const QString& controlName) const {
 
 void FormDefinition::SetControl(const QString& controlName, const PropertyBag& bag) {
   const int i = Find(controlName);
-  if (i >= 0) controls_[i] = Item{controlName, bag};
-  else controls_.append(Item{controlName, bag});
+  if (i >= 0)
+    controls_[i] = Item{controlName, bag};
+  else
+    controls_.append(Item{controlName, bag});
 }
 
 QStringList FormDefinition::ControlNames() const {

@@ -6,10 +6,14 @@
 // buttons 1 left, 2 right, 4 middle; shift state 1 Shift, 2 Ctrl, 4 Alt (summed).
 inline int MouseButtonCode(Qt::MouseButton button) {
   switch (button) {
-    case Qt::LeftButton: return 1;
-    case Qt::RightButton: return 2;
-    case Qt::MiddleButton: return 4;
-    default: return 0;
+    case Qt::LeftButton:
+      return 1;
+    case Qt::RightButton:
+      return 2;
+    case Qt::MiddleButton:
+      return 4;
+    default:
+      return 0;
   }
 }
 

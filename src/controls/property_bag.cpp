@@ -1,7 +1,6 @@
 #include "property_bag.h"
 
 #include <QJsonValue>
-
 #include <cmath>
 #include <limits>
 
@@ -31,10 +30,14 @@ PropertyBag PropertyBag::FromJson(const QJsonObject& object) {
   PropertyBag bag;
   for (auto it = object.begin(); it != object.end(); ++it) {
     const QJsonValue v = it.value();
-    if (v.isBool()) bag.Put(it.key(), v.toBool());
-    else if (v.isDouble()) bag.Put(it.key(), v.toDouble());
-    else if (v.isString()) bag.Put(it.key(), v.toString());
-    else if (v.isObject()) bag.Put(it.key(), v.toObject().toVariantMap());
+    if (v.isBool())
+      bag.Put(it.key(), v.toBool());
+    else if (v.isDouble())
+      bag.Put(it.key(), v.toDouble());
+    else if (v.isString())
+      bag.Put(it.key(), v.toString());
+    else if (v.isObject())
+      bag.Put(it.key(), v.toObject().toVariantMap());
   }
   return bag;
 }
@@ -69,8 +72,10 @@ int PropertyBag::Find(const QString& key) const {
 
 void PropertyBag::Put(const QString& key, const QVariant& value) {
   const int i = Find(key);
-  if (i >= 0) entries_[i] = Entry{key, value};
-  else entries_.append(Entry{key, value});
+  if (i >= 0)
+    entries_[i] = Entry{key, value};
+  else
+    entries_.append(Entry{key, value});
 }
 
 void PropertyBag::Remove(const QString& key) {
@@ -143,10 +148,14 @@ std::optional<bool> PropertyBag::ReadBool(const QString& key) const {
 std::optional<QString> PropertyBag::ReadString(const QString& key) const {
   const QVariant v = Value(key);
   switch (v.typeId()) {
-    case QMetaType::QString: return v.toString();
-    case QMetaType::Double: return QString::number(v.toDouble());
-    case QMetaType::Bool: return v.toBool() ? QStringLiteral("True") : QStringLiteral("False");
-    default: return std::nullopt;
+    case QMetaType::QString:
+      return v.toString();
+    case QMetaType::Double:
+      return QString::number(v.toDouble());
+    case QMetaType::Bool:
+      return v.toBool() ? QStringLiteral("True") : QStringLiteral("False");
+    default:
+      return std::nullopt;
   }
 }
 
@@ -154,8 +163,8 @@ std::optional<QByteArray> PropertyBag::ReadBytes(const QString& key) const {
   const QVariant v = Value(key);
   if (v.typeId() == QMetaType::QByteArray) return v.toByteArray();
   if (v.typeId() != QMetaType::QString) return std::nullopt;
-  const auto decoded = QByteArray::fromBase64Encoding(
-      v.toString().toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
+  const auto decoded = QByteArray::fromBase64Encoding(v.toString().toLatin1(),
+                                                      QByteArray::AbortOnBase64DecodingErrors);
   if (!decoded) return std::nullopt;
   return *decoded;
 }
@@ -179,7 +188,9 @@ std::optional<QFont> PropertyBag::ReadFont(const QString& key) const {
 void PropertyBag::WriteInt16(const QString& key, int value) {
   Put(key, static_cast<double>(static_cast<int16_t>(value)));
 }
-void PropertyBag::WriteInt32(const QString& key, int value) { Put(key, static_cast<double>(value)); }
+void PropertyBag::WriteInt32(const QString& key, int value) {
+  Put(key, static_cast<double>(value));
+}
 void PropertyBag::WriteFloat(const QString& key, float value) {
   Put(key, static_cast<double>(value));
 }

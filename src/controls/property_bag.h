@@ -7,7 +7,6 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
-
 #include <optional>
 
 // The stored properties of one control instance. Keys compare without regard to case; a number
@@ -35,12 +34,18 @@ class PropertyBag {
   std::optional<QByteArray> ReadBytes(const QString& key) const;
   std::optional<QFont> ReadFont(const QString& key) const;
 
-  int ReadInt16(const QString& key, int fallback) const { return ReadInt16(key).value_or(fallback); }
-  int ReadInt32(const QString& key, int fallback) const { return ReadInt32(key).value_or(fallback); }
+  int ReadInt16(const QString& key, int fallback) const {
+    return ReadInt16(key).value_or(fallback);
+  }
+  int ReadInt32(const QString& key, int fallback) const {
+    return ReadInt32(key).value_or(fallback);
+  }
   float ReadFloat(const QString& key, float fallback) const {
     return ReadFloat(key).value_or(fallback);
   }
-  bool ReadBool(const QString& key, bool fallback) const { return ReadBool(key).value_or(fallback); }
+  bool ReadBool(const QString& key, bool fallback) const {
+    return ReadBool(key).value_or(fallback);
+  }
   QString ReadString(const QString& key, const QString& fallback) const {
     return ReadString(key).value_or(fallback);
   }
@@ -54,7 +59,8 @@ class PropertyBag {
   void WriteBytes(const QString& key, const QByteArray& value);
   void WriteFont(const QString& key, const QFont& font);
 
-  // The raw value (QVariant of double, bool, QString, QByteArray or QVariantMap); invalid if absent.
+  // The raw value (QVariant of double, bool, QString, QByteArray or QVariantMap); invalid if
+  // absent.
   QVariant Value(const QString& key) const;
 
  private:

@@ -7,7 +7,6 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
-
 #include <cmath>
 
 #include "controls/button_face.h"
@@ -370,8 +369,10 @@ void ToolBarvs::Redraw() {
   surface_.fill(QColor::fromRgba(OleColorToARGB(backColor_, 255)));
   QPainter p(&surface_);
   p.setRenderHint(QPainter::SmoothPixmapTransform, false);
-  if (direction_ == 1) PaintVertical(p, w, h);
-  else PaintHorizontal(p, w, h);
+  if (direction_ == 1)
+    PaintVertical(p, w, h);
+  else
+    PaintHorizontal(p, w, h);
   p.end();
   update();
 }
@@ -514,11 +515,10 @@ void ToolBarvs::UpdateHover(QPointF pos) {
     return;
   }
   const QRectF& r = buttonRects_[hoverIndex_];
-  const QRect target = direction_ == 1
-                           ? QRect(RoundHalfEven(r.x()), RoundHalfEven(r.y()),
-                                   RoundHalfEven(r.width()), RoundHalfEven(r.height()))
-                           : QRect(RoundHalfEven(r.x()), 0, RoundHalfEven(r.width()),
-                                   RoundHalfEven(r.height()));
+  const QRect target = direction_ == 1 ? QRect(RoundHalfEven(r.x()), RoundHalfEven(r.y()),
+                                               RoundHalfEven(r.width()), RoundHalfEven(r.height()))
+                                       : QRect(RoundHalfEven(r.x()), 0, RoundHalfEven(r.width()),
+                                               RoundHalfEven(r.height()));
   tipLabel_->setGeometry(target);
   tipLabel_->setToolTip(buttons_[hoverIndex_].ToolTip);
   tipLabel_->raise();

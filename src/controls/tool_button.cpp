@@ -1,7 +1,6 @@
 #include "tool_button.h"
 
 #include <QStringList>
-
 #include <algorithm>
 
 namespace {

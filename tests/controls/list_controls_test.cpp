@@ -1,6 +1,6 @@
-#include <QSignalSpy>
-
 #include <gtest/gtest.h>
+
+#include <QSignalSpy>
 
 #include "control_events.h"
 #include "controls/ctl_icon_load.h"
@@ -37,8 +37,11 @@ TEST(CtlLayers, ThumbnailsFitInto40By32WithoutEnlarging) {
   const struct {
     QSize layer;
     QSize fit;
-  } cases[] = {{{64, 16}, {40, 10}}, {{16, 16}, {16, 16}}, {{48, 48}, {32, 32}},
-               {{100, 30}, {40, 12}}, {{40, 32}, {40, 32}}};
+  } cases[] = {{{64, 16}, {40, 10}},
+               {{16, 16}, {16, 16}},
+               {{48, 48}, {32, 32}},
+               {{100, 30}, {40, 12}},
+               {{40, 32}, {40, 32}}};
   for (const auto& c : cases) {
     EXPECT_EQ(CtlLayers::FitThumbnail(c.layer.width(), c.layer.height()), c.fit)
         << c.layer.width() << "x" << c.layer.height();
@@ -135,7 +138,9 @@ TEST(CtlIconLoad, BestFitNeverEnlargesAndCentres) {
   const struct {
     float sw, sh;
     float x, y, w, h;
-  } cases[] = {{256, 256, 22, 0, 56, 56}, {48, 48, 26, 4, 48, 48}, {16, 16, 42, 20, 16, 16},
+  } cases[] = {{256, 256, 22, 0, 56, 56},
+               {48, 48, 26, 4, 48, 48},
+               {16, 16, 42, 20, 16, 16},
                {200, 50, 0, 15, 100, 25}};
   for (const auto& c : cases) {
     float x, y, w, h;

@@ -1,8 +1,8 @@
+#include <gtest/gtest.h>
+
 #include <QSignalSpy>
 #include <QTest>
 #include <QWindow>
-
-#include <gtest/gtest.h>
 
 #include "control_events.h"
 #include "controls/ctl_captions.h"
@@ -139,7 +139,7 @@ TEST(CtlTips, KeyColouredSurroundsAreClickThrough) {
   EXPECT_EQ(f.tips->Balloon().pixel(1, 1), CtlTips::kKeyColor);
   EXPECT_FALSE(f.tips->IsSolidAt(QPoint(1, 1)));
   EXPECT_FALSE(f.tips->IsSolidAt(QPoint(184, 50)));  // beyond the picture
-  f.ClickAt(QPoint(100, 2));  // above the body, beside the pointer
+  f.ClickAt(QPoint(100, 2));                         // above the body, beside the pointer
   EXPECT_EQ(close.count(), 0);
   EXPECT_EQ(f.belowPresses, 1);
   f.ClickAt(QPoint(34, 8));  // inside the pointer

@@ -1,10 +1,11 @@
-#include <QJsonDocument>
-#include <QTemporaryDir>
+#include "controls/property_bag.h"
 
 #include <gtest/gtest.h>
 
+#include <QJsonDocument>
+#include <QTemporaryDir>
+
 #include "controls/form_definition.h"
-#include "controls/property_bag.h"
 
 namespace {
 
@@ -26,7 +27,12 @@ TEST(PropertyBag, NumbersConvertBetweenStoredTypes) {
   const struct {
     double stored;
     std::optional<int> asInt16;
-  } cases[] = {{8.25, 8}, {8.5, 8}, {9.5, 10}, {-2.5, -2}, {32767, 32767}, {32768, std::nullopt},
+  } cases[] = {{8.25, 8},
+               {8.5, 8},
+               {9.5, 10},
+               {-2.5, -2},
+               {32767, 32767},
+               {32768, std::nullopt},
                {-32769, std::nullopt}};
   for (const auto& c : cases) {
     PropertyBag bag;
@@ -77,7 +83,8 @@ TEST(FormDefinition, StoredWindowsLoadFromResources) {
     const char* name;
     QStringList controls;
   } forms[] = {
-      {":/forms/mform.json", "mForm",
+      {":/forms/mform.json",
+       "mForm",
        {"ToolBarvs1", "ToolBarvs2", "ToolBarvs3", "ToolBarvs4", "ToolBarvs5", "ToolBarvs6",
         "CtlTitle1", "CtlTitle6", "CtlScroll21", "HUEscroll", "ScaleScroll", "CtlScroll22",
         "CtlScroll1", "CtlTips1", "CtlTips2", "CtlImageStore1"}},

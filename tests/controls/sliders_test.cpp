@@ -1,9 +1,8 @@
+#include <gtest/gtest.h>
+
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
-
-#include <gtest/gtest.h>
-
 #include <set>
 
 #include "control_events.h"

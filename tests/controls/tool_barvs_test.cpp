@@ -1,12 +1,14 @@
-#include <QSignalSpy>
+#include "controls/tool_barvs.h"
 
 #include <gtest/gtest.h>
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
 
 #include "control_events.h"
 #include "controls/button_face.h"
 #include "controls/ctl_title.h"
 #include "controls/form_definition.h"
-#include "controls/tool_barvs.h"
 
 namespace {
 
@@ -228,8 +230,7 @@ TEST(ToolBarvs, AddButtonMenusInsertsAtPositionOrAppends) {
   f.bar.AddButtonMenus(1, 3, QStringLiteral("Tail"), false, true);
   f.bar.ChangeMenuState(1, QStringLiteral("Old2"), QStringLiteral("Renamed"), false, false);
   f.bar.GetMenus(menus);
-  EXPECT_EQ(menus[0],
-            (QStringList{"1,New,,1,0", "2,Old1,,1,1", "3,Renamed,,0,0", "4,Tail,,0,1"}));
+  EXPECT_EQ(menus[0], (QStringList{"1,New,,1,0", "2,Old1,,1,1", "3,Renamed,,0,0", "4,Tail,,0,1"}));
   EXPECT_EQ(f.bar.MenuClick(), QString());
 }
 
@@ -263,6 +264,45 @@ TEST(ToolBarvs, MainWindowBarsLoadFromTheirStoredDefinition) {
   EXPECT_EQ(original.ItemCount, 1);
   EXPECT_TRUE(command.Buttons()[4].IsSeparator());
   EXPECT_EQ(command.Buttons()[12].ToolTip, QStringLiteral("Website"));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(ClsToolbar, CellsAppendRemoveAndSurviveTheirPngBytes) {
+  QTemporaryDir dir;
+  const QString green = dir.filePath(QStringLiteral("g.png"));
+  QImage big(64, 64, QImage::Format_ARGB32);
+  big.fill(Qt::green);
+  ASSERT_TRUE(big.save(green));
+  ClsToolbar strip;
+  strip.GetImageSize(16, 16);
+  strip.SaveToStream(green);
+  strip.SaveToStream(QStringLiteral("1"));  // a separator's empty cell
+  strip.SaveToStream(dir.filePath(QStringLiteral("missing.png")));
+  strip.SaveToStream(green);
+  EXPECT_EQ(strip.StripImage().size(), QSize(ClsToolbar::kStripWidth, 16));
+  EXPECT_EQ(strip.UsedWidth(), 64);
+  const auto cellColour = [&](int cell) { return strip.StripImage().pixelColor(cell * 16 + 8, 8); };
+  EXPECT_EQ(cellColour(0), QColor(Qt::green));  // scaled down into the cell
+  EXPECT_EQ(qAlpha(strip.StripImage().pixel(24, 8)), 0);
+  EXPECT_EQ(qAlpha(strip.StripImage().pixel(40, 8)), 0);
+  EXPECT_EQ(cellColour(3), QColor(Qt::green));
+
+  QByteArray png;
+  EXPECT_EQ(strip.QuitSaveStream(png), 1);
+  ClsToolbar copy;
+  copy.LoadStream(png);
+  EXPECT_EQ(copy.StripImage(), strip.StripImage());
+  copy.LoadStream(QByteArray());
+  copy.LoadStream(QByteArray("not a png"));
+  EXPECT_EQ(copy.StripImage(), strip.StripImage()) << "bad bytes leave the strip as it was";
+
+  strip.RemoveImage(1);
+  EXPECT_EQ(strip.StripImage().width(), ClsToolbar::kStripWidth - 16);
+  EXPECT_EQ(qAlpha(strip.StripImage().pixel(24, 8)), 0);  // the missing file's cell moved left
+  EXPECT_EQ(strip.StripImage().pixelColor(40, 8), QColor(Qt::green));
 }
 
 }  // namespace

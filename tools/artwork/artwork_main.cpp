@@ -2,7 +2,6 @@
 // resource list. Usage: glyph_artwork <resources folder>
 #include <QGuiApplication>
 #include <QTextStream>
-
 #include <cstdio>
 
 #include "artwork.h"
@@ -46,9 +45,9 @@ int main(int argc, char** argv) {
   }
   const QDir root(QString::fromLocal8Bit(argv[1]));
   QStringList written;
-  const QList<QList<Artwork>> groups = {DrawSkins(),    DrawCommandPictures(), DrawToolPictures(),
-                                        DrawControlPictures(), DrawCursors(), DrawBalloons(),
-                                        DrawProgramPictures()};
+  const QList<QList<Artwork>> groups = {
+      DrawSkins(),   DrawCommandPictures(), DrawToolPictures(),   DrawControlPictures(),
+      DrawCursors(), DrawBalloons(),        DrawProgramPictures()};
   for (const QList<Artwork>& group : groups) {
     if (!WriteAll(root, group, written)) return 1;
   }

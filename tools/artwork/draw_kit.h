@@ -8,7 +8,7 @@
 // Shared palette and small drawing steps, so every picture has the same hand.
 namespace kit {
 
-inline const QColor kInk(46, 58, 74);        // outlines
+inline const QColor kInk(46, 58, 74);  // outlines
 inline const QColor kBlue(47, 128, 237);
 inline const QColor kBlueDark(28, 86, 170);
 inline const QColor kSky(160, 205, 250);

@@ -21,8 +21,7 @@ struct Bar {
   QList<QStringList> Items;
 };
 
-QByteArray Strip(const QDir& root, const QString& folder, const QStringList& files, int w,
-                 int h) {
+QByteArray Strip(const QDir& root, const QString& folder, const QStringList& files, int w, int h) {
   ClsToolbar strip;
   strip.GetImageSize(w, h);
   for (const QString& f : files) {
@@ -47,8 +46,8 @@ PropertyBag BarBag(const QDir& root, const Bar& bar) {
   bag.WriteFont(QStringLiteral("FONT"), font);
   bag.WriteInt32(QStringLiteral("FCOL"), 0);
   bag.WriteString(QStringLiteral("FILE"), bar.Pictures.join(QLatin1Char(',')));
-  bag.WriteBytes(QStringLiteral("IMG"), Strip(root, QStringLiteral("toolbar/"), bar.Pictures,
-                                              bar.IconSize, bar.IconSize));
+  bag.WriteBytes(QStringLiteral("IMG"),
+                 Strip(root, QStringLiteral("toolbar/"), bar.Pictures, bar.IconSize, bar.IconSize));
   for (int i = 0; i < bar.Buttons.size(); ++i) {
     bag.WriteString(QStringLiteral("BUTA%1").arg(i), bar.Buttons[i]);
     const QStringList items = i < bar.Items.size() ? bar.Items[i] : QStringList();
@@ -61,41 +60,58 @@ PropertyBag BarBag(const QDir& root, const Bar& bar) {
 
 QList<Bar> MainBars() {
   return {
-      {QStringLiteral("ToolBarvs1"), 0, 0, 32,
+      {QStringLiteral("ToolBarvs1"),
+       0,
+       0,
+       32,
        {"1,Y,New,,New,0,-1,0", "2,Y,,,Open,0,-1,0", "3,Y,,,Import,0,0,0", "4,Y,,,Save,0,0,0",
         "5,1,,,,0,-1,0", "6,Y,,,Undo,0,0,0", "7,Y,,,Redo,0,0,0", "8,1,,,,0,-1,0",
-        "9,Y,,,Zoom In,0,0,0", "10,Y,,,Zoom Out,0,0,0",
-        "11,Y,Original Size,,Original Size,1,0,1", "12,1,,,,0,-1,0",
-        "13,Y,Website,,Website,0,-1,0"},
+        "9,Y,,,Zoom In,0,0,0", "10,Y,,,Zoom Out,0,0,0", "11,Y,Original Size,,Original Size,1,0,1",
+        "12,1,,,,0,-1,0", "13,Y,Website,,Website,0,-1,0"},
        {"New.png", "Open.png", "Import.png", "Save.png", "1", "Undo.png", "Redo.png", "1",
         "ZoomIn.png", "ZoomOut.png", "OriginalSize.png", "1", "Website.png"},
        {{}, {}, {}, {}, {}, {}, {}, {}, {}, {}, {"1,Original Size,,1,1"}}},
-      {QStringLiteral("ToolBarvs2"), 1, 2, 16,
+      {QStringLiteral("ToolBarvs2"),
+       1,
+       2,
+       16,
        {"1,Y,,,Move tool,1,-1,0", "2,Y,,,Selection tool,1,-1,0", "3,1,,,,1,-1,0",
         "4,Y,,,Pencil tool,1,-1,0", "5,Y,,,Line tool,1,-1,0", "6,Y,,,Ellipse tool,1,-1,0",
         "7,Y,,,Filled Ellipse tool,1,-1,0", "8,Y,,,Rectangle tool,1,-1,0",
-        "9,Y,,,Filled Rectangle tool,1,-1,0", "10,1,,,,1,-1,0",
-        "11,Y,,1,Color Pick tool,1,-1,0", "12,Y,,1,Erase tool,1,-1,0"},
+        "9,Y,,,Filled Rectangle tool,1,-1,0", "10,1,,,,1,-1,0", "11,Y,,1,Color Pick tool,1,-1,0",
+        "12,Y,,1,Erase tool,1,-1,0"},
        {"Move.png", "Selection.png", "1", "Pencil.png", "Line.png", "Ellipse.png",
         "FilledEllipse.png", "Rectangle.png", "FilledRectangle.png", "1", "ColorPick.png",
         "Erase.png"},
        {}},
-      {QStringLiteral("ToolBarvs3"), 0, 0, 16,
-       {"1,Y,,,Solid,0,-1,0", "2,Y,,,Horizontal Gradient,0,-1,0",
-        "3,Y,,,Vertical Gradient,0,-1,0", "4,Y,,,Radial Gradient,0,-1,0"},
+      {QStringLiteral("ToolBarvs3"),
+       0,
+       0,
+       16,
+       {"1,Y,,,Solid,0,-1,0", "2,Y,,,Horizontal Gradient,0,-1,0", "3,Y,,,Vertical Gradient,0,-1,0",
+        "4,Y,,,Radial Gradient,0,-1,0"},
        {"Solid.png", "HorizontalGradient.png", "VerticalGradient.png", "RadialGradient.png"},
        {}},
-      {QStringLiteral("ToolBarvs4"), 0, 0, 16,
+      {QStringLiteral("ToolBarvs4"),
+       0,
+       0,
+       16,
        {"1,Y,,,Import Icon...,0,-1,0", "2,Y,,,Remove Layer,0,-1,0", "3,Y,,,Hide Layer,0,-1,0",
         "4,1,,,,0,-1,0", "5,Y,,,Set Order,0,-1,0", "6,Y,Merge Down,,Merge Down,0,-1,0"},
        {"LayerAdd.png", "LayerDel.png", "Eye.png", "1", "Layerorder.png", "Layerunion.png"},
        {}},
-      {QStringLiteral("ToolBarvs5"), 0, 0, 16,
+      {QStringLiteral("ToolBarvs5"),
+       0,
+       0,
+       16,
        {"1,Y,,,Rectangle Selection,0,-1,0", "2,Y,,,Ellipse Selection,0,-1,0",
         "3,Y,,,Polygon Selection,0,-1,0"},
        {"RectangleSelection.png", "EllipseSelection.png", "PolygonSelection.png"},
        {}},
-      {QStringLiteral("ToolBarvs6"), 0, 0, 16,
+      {QStringLiteral("ToolBarvs6"),
+       0,
+       0,
+       16,
        {"1,Y,,,Brush Eraser,0,-1,0", "2,Y,,,Pencil Eraser,0,-1,0"},
        {"BrushEraser.png", "PencilEraser.png"},
        {}},
@@ -213,9 +229,9 @@ FormDefinition PageForm(const QDir& root) {
   FormDefinition form(QStringLiteral("FrmPage"));
   form.SetControl(QStringLiteral("CtlScroll1"), BoxBag(QString(), 5, 255, 48));
   form.SetControl(QStringLiteral("CtlScroll2"), BoxBag(QString(), 5, 255, 48));
-  form.SetControl(QStringLiteral("CtlCaptions1"),
-                  CaptionBag(root, QStringLiteral("Import the icon width and height you wish."),
-                             kGrey));
+  form.SetControl(
+      QStringLiteral("CtlCaptions1"),
+      CaptionBag(root, QStringLiteral("Import the icon width and height you wish."), kGrey));
   return form;
 }
 

@@ -1,6 +1,5 @@
 // Skins and button pictures of the tool bars.
 #include <QPainterPath>
-
 #include <cmath>
 
 #include "artwork.h"
@@ -70,8 +69,10 @@ void DrawNew(QPainter& p) {
     const double r = (i % 2 == 0) ? 7.5 : 3.0;
     const double a = i * 3.14159265 / 4;
     const QPointF pt(c.x() + r * std::cos(a), c.y() + r * std::sin(a));
-    if (i == 0) star.moveTo(pt);
-    else star.lineTo(pt);
+    if (i == 0)
+      star.moveTo(pt);
+    else
+      star.lineTo(pt);
   }
   star.closeSubpath();
   p.setPen(Outline(1, kOrangeDark));
@@ -127,6 +128,23 @@ void DrawImport(QPainter& p) {
   arrow.lineTo(16, 16.5);
   arrow.lineTo(9, 9.5);
   arrow.lineTo(13, 9.5);
+  arrow.closeSubpath();
+  p.drawPath(arrow);
+}
+
+void DrawExport(QPainter& p) {
+  // A sheet with a green arrow leaving it to the right.
+  Sheet(p, QRectF(3.5, 3.5, 18, 25), 5);
+  p.setBrush(kGreen);
+  p.setPen(Outline(1, kGreen.darker(150)));
+  QPainterPath arrow;
+  arrow.moveTo(12.5, 13.5);
+  arrow.lineTo(21.5, 13.5);
+  arrow.lineTo(21.5, 9.5);
+  arrow.lineTo(29.5, 16.5);
+  arrow.lineTo(21.5, 23.5);
+  arrow.lineTo(21.5, 19.5);
+  arrow.lineTo(12.5, 19.5);
   arrow.closeSubpath();
   p.drawPath(arrow);
 }
@@ -203,10 +221,10 @@ void DrawMove(QPainter& p) {
   p.setPen(Thin());
   p.setBrush(kBlue);
   QPainterPath a;
-  const QPointF pts[] = {{8, 0.5},  {11, 3.5}, {9, 3.5},  {9, 7},   {12.5, 7}, {12.5, 5},
-                         {15.5, 8}, {12.5, 11}, {12.5, 9}, {9, 9},   {9, 12.5}, {11, 12.5},
-                         {8, 15.5}, {5, 12.5}, {7, 12.5}, {7, 9},   {3.5, 9},  {3.5, 11},
-                         {0.5, 8},  {3.5, 5},  {3.5, 7},  {7, 7},   {7, 3.5},  {5, 3.5}};
+  const QPointF pts[] = {{8, 0.5},  {11, 3.5},  {9, 3.5},  {9, 7}, {12.5, 7}, {12.5, 5},
+                         {15.5, 8}, {12.5, 11}, {12.5, 9}, {9, 9}, {9, 12.5}, {11, 12.5},
+                         {8, 15.5}, {5, 12.5},  {7, 12.5}, {7, 9}, {3.5, 9},  {3.5, 11},
+                         {0.5, 8},  {3.5, 5},   {3.5, 7},  {7, 7}, {7, 3.5},  {5, 3.5}};
   a.moveTo(pts[0]);
   for (const QPointF& pt : pts) a.lineTo(pt);
   a.closeSubpath();
@@ -263,8 +281,10 @@ void DrawShape(QPainter& p, bool ellipse, bool filled) {
   p.setPen(QPen(kInk, 1.3));
   p.setBrush(filled ? QBrush(Vertical(2, 14, kBlue.lighter(130), kBlue)) : QBrush(Qt::NoBrush));
   const QRectF r(1.5, 3.5, 13, 9);
-  if (ellipse) p.drawEllipse(r);
-  else p.drawRect(r);
+  if (ellipse)
+    p.drawEllipse(r);
+  else
+    p.drawRect(r);
 }
 
 void DrawDropper(QPainter& p) {
@@ -396,11 +416,9 @@ QList<Artwork> DrawSkins() {
        GlossSkin(QColor(44, 98, 139), QColor(194, 228, 246), QColor(171, 218, 243),
                  QColor(144, 203, 235), QColor(110, 180, 220))},
       {QStringLiteral("skins/StyleWin10Normal.png"),
-       Skin(QColor(0, 120, 215), QColor(229, 241, 251), QColor(229, 241, 251),
-            QColor(0, 0, 0, 0))},
+       Skin(QColor(0, 120, 215), QColor(229, 241, 251), QColor(229, 241, 251), QColor(0, 0, 0, 0))},
       {QStringLiteral("skins/StyleWin10Down.png"),
-       Skin(QColor(0, 84, 153), QColor(204, 228, 247), QColor(204, 228, 247),
-            QColor(0, 0, 0, 0))},
+       Skin(QColor(0, 84, 153), QColor(204, 228, 247), QColor(204, 228, 247), QColor(0, 0, 0, 0))},
   };
 }
 
@@ -410,6 +428,7 @@ QList<Artwork> DrawCommandPictures() {
       Picture(QStringLiteral("Open.png"), 32, DrawFolder),
       Picture(QStringLiteral("Import.png"), 32, DrawImport),
       Picture(QStringLiteral("Save.png"), 32, DrawSave),
+      Picture(QStringLiteral("Export.png"), 32, DrawExport),
       Picture(QStringLiteral("Undo.png"), 32, [](QPainter& p) { DrawTurn(p, true); }),
       Picture(QStringLiteral("Redo.png"), 32, [](QPainter& p) { DrawTurn(p, false); }),
       Picture(QStringLiteral("ZoomIn.png"), 32, [](QPainter& p) { DrawZoom(p, 1); }),
@@ -438,8 +457,7 @@ QList<Artwork> DrawToolPictures() {
       Picture(QStringLiteral("Ellipse.png"), 16, [](QPainter& p) { DrawShape(p, true, false); }),
       Picture(QStringLiteral("FilledEllipse.png"), 16,
               [](QPainter& p) { DrawShape(p, true, true); }),
-      Picture(QStringLiteral("Rectangle.png"), 16,
-              [](QPainter& p) { DrawShape(p, false, false); }),
+      Picture(QStringLiteral("Rectangle.png"), 16, [](QPainter& p) { DrawShape(p, false, false); }),
       Picture(QStringLiteral("FilledRectangle.png"), 16,
               [](QPainter& p) { DrawShape(p, false, true); }),
       Picture(QStringLiteral("ColorPick.png"), 16, DrawDropper),

@@ -1,6 +1,5 @@
 // Control pictures, cursors, balloons and the program's own pictures.
 #include <QPainterPath>
-
 #include <cmath>
 #include <cstdlib>
 
@@ -101,10 +100,10 @@ QImage MoveCursor() {
   TwoTone(p, arrow);
   QPainterPath badge;  // four-way arrows at the lower right
   const QPointF c(21, 22);
-  const QPointF pts[] = {{0, -7}, {3, -4}, {1, -4}, {1, -1}, {4, -1}, {4, -3}, {7, 0},
-                         {4, 3},  {4, 1},  {1, 1},  {1, 4},  {3, 4},  {0, 7},  {-3, 4},
-                         {-1, 4}, {-1, 1}, {-4, 1}, {-4, 3}, {-7, 0}, {-4, -3}, {-4, -1},
-                         {-1, -1}, {-1, -4}, {-3, -4}};
+  const QPointF pts[] = {{0, -7}, {3, -4},  {1, -4},  {1, -1},  {4, -1},  {4, -3},
+                         {7, 0},  {4, 3},   {4, 1},   {1, 1},   {1, 4},   {3, 4},
+                         {0, 7},  {-3, 4},  {-1, 4},  {-1, 1},  {-4, 1},  {-4, 3},
+                         {-7, 0}, {-4, -3}, {-4, -1}, {-1, -1}, {-1, -4}, {-3, -4}};
   badge.moveTo(c + pts[0]);
   for (const QPointF& pt : pts) badge.lineTo(c + pt);
   badge.closeSubpath();
@@ -117,9 +116,7 @@ QImage LineCursor() {
   QPainter p;
   Begin(p, image, false);
   const int cx = 14, cy = 15;
-  auto bar = [&](QRect r) {
-    p.fillRect(r.adjusted(-1, -1, 1, 1), Qt::white);
-  };
+  auto bar = [&](QRect r) { p.fillRect(r.adjusted(-1, -1, 1, 1), Qt::white); };
   const QRect parts[] = {QRect(cx, cy - 10, 1, 7), QRect(cx, cy + 4, 1, 7),
                          QRect(cx - 10, cy, 7, 1), QRect(cx + 4, cy, 7, 1)};
   for (const QRect& r : parts) bar(r);
@@ -219,9 +216,12 @@ QImage Balloon(bool pointerUp) {
     for (int x = 0; x < 184; ++x) {
       QRgb c = qRgb(255, 0, 255);
       if (inside(x, y)) {
-        if (ring(x, y, 1)) c = qRgb(255, 153, 51);
-        else if (ring(x, y, 2)) c = qRgb(255, 204, 102);
-        else c = qRgb(255, 255, 204);
+        if (ring(x, y, 1))
+          c = qRgb(255, 153, 51);
+        else if (ring(x, y, 2))
+          c = qRgb(255, 204, 102);
+        else
+          c = qRgb(255, 255, 204);
       }
       out.setPixel(x, y, c);
     }
@@ -308,8 +308,10 @@ void AppMark(QPainter& p, double s) {
     const double r = (i % 2 == 0) ? s * 0.13 : s * 0.045;
     const double a = i * 3.14159265 / 4 - 3.14159265 / 2;
     const QPointF pt(c.x() + r * std::cos(a), c.y() + r * std::sin(a));
-    if (i == 0) spark.moveTo(pt);
-    else spark.lineTo(pt);
+    if (i == 0)
+      spark.moveTo(pt);
+    else
+      spark.lineTo(pt);
   }
   spark.closeSubpath();
   p.drawPath(spark);

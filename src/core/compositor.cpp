@@ -58,5 +58,7 @@ QImage ComposeLayers(const std::vector<IconLayer>& layers, int pageWidth, int pa
                            layer.ImageWidth, layer.ImageHeight);
     }
   }
-  return page.convertToFormat(QImage::Format_ARGB32);
+  // In place: the buffer is ours alone, so no second page is allocated.
+  page.convertTo(QImage::Format_ARGB32);
+  return page;
 }

@@ -47,10 +47,7 @@ void IconDocument::InitDocument(int width, int height, bool withBlankLayer) {
   Window.ScaleScroll.Value = 50;
   Window.CtlScroll21.Value = 0;
   Window.Menus = MenuState{true, true, true, false, false, false, false};
-  for (SliderState* s : {&Window.CtlScroll21, &Window.HUEscroll, &Window.BrightnessScroll,
-                         &Window.SaturationScroll, &Window.ContrastScroll, &Window.ScaleScroll}) {
-    s->Enabled = false;
-  }
+  Window.SetLayerSlidersEnabled(false);
   View.Hs1 = ScrollBarModel{10, 5, View.Hs1.LargeChange, false};
   View.Vs1 = ScrollBarModel{10, 5, View.Vs1.LargeChange, false};
   SetAdjustmentSliders(0, 50, 40, 50);
@@ -145,11 +142,7 @@ void IconDocument::ShowSelectedLayerInPanel() {
     Window.ScaleValue = QString::number(layer->ScaleOffset);
     ShowLayerAdjustments(SelectedLayer);
   }
-  const bool enabled = layer != nullptr;
-  for (SliderState* s : {&Window.CtlScroll21, &Window.HUEscroll, &Window.BrightnessScroll,
-                         &Window.SaturationScroll, &Window.ContrastScroll, &Window.ScaleScroll}) {
-    s->Enabled = enabled;
-  }
+  Window.SetLayerSlidersEnabled(layer != nullptr);
 }
 
 void IconDocument::RebuildComposite(int /*interpolation*/, bool refresh) {

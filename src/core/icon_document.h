@@ -90,6 +90,8 @@ class IconDocument {
   void ToggleOriginalSize();
   bool ZoomAnimationTick();
   void ResizeCanvas(int sceneWidth, int sceneHeight);
+  // Shows the view's Zoom In, Zoom Out and Original Size states on the command bar.
+  void MirrorViewButtons();
 
   // The Properties panel's page size boxes: clamped to 1..512; ignored while
   // SuppressPageSizeEvents is set.
@@ -102,7 +104,6 @@ class IconDocument {
  private:
   UndoSnapshot CaptureState() const;
   void LoadState(const UndoSnapshot& state);
-  void MirrorViewButtons();
   void AfterHistoryMove();
   void Notify(const std::function<void()>& hook) const {
     if (hook) hook();

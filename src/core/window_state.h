@@ -63,4 +63,12 @@ struct WindowState {
   std::array<ButtonState, 7> LayerBar{};     // index = LayerButton, 0 unused
   MenuState Menus;
   bool SceneExists = false;  // the canvas's "Exist" tag: a document is open
+
+  // The six right-panel sliders are enabled together: exactly when a layer is selected.
+  void SetLayerSlidersEnabled(bool enabled) {
+    for (SliderState* s : {&CtlScroll21, &HUEscroll, &BrightnessScroll, &SaturationScroll,
+                           &ContrastScroll, &ScaleScroll}) {
+      s->Enabled = enabled;
+    }
+  }
 };

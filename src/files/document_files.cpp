@@ -12,13 +12,6 @@ namespace {
 
 constexpr qint64 kMaxPictureFileBytes = qint64(512) << 20;
 
-void EnableSliders(WindowState& w, bool enabled) {
-  for (SliderState* s : {&w.CtlScroll21, &w.HUEscroll, &w.BrightnessScroll, &w.SaturationScroll,
-                         &w.ContrastScroll, &w.ScaleScroll}) {
-    s->Enabled = enabled;
-  }
-}
-
 IconLayer LayerFromPicture(const QImage& picture, int pageWidth, int pageHeight) {
   const int w = picture.width();
   const int h = picture.height();
@@ -108,7 +101,7 @@ bool PlacePicture(IconDocument& doc, const QImage& picture, bool isImport) {
   w.ScaleScroll.Value = 50;
   w.ScaleValue = QStringLiteral("0");
   doc.ShowLayerAdjustments(slot);
-  EnableSliders(w, true);
+  w.SetLayerSlidersEnabled(true);
   w.Menus.Blur = true;
   w.Menus.Sharpen = true;
   w.CommandBar[CmdSave].Enabled = true;
@@ -145,8 +138,6 @@ QString LoadDocumentIntoEditor(IconDocument& doc, const QString& path) {
   doc.Modified = false;
 
   doc.View.StartOpeningAnimation();  // zoom 0, saved zoom 1, limit 20, animation towards 1
-  doc.Snapshots.UndoPosition = 0;
-  doc.Snapshots.RedoCount = 0;
   doc.SelectedLayer = doc.LayerCount() - 1;
   doc.SuppressPageSizeEvents = true;
   doc.DocumentReady = true;
@@ -154,7 +145,7 @@ QString LoadDocumentIntoEditor(IconDocument& doc, const QString& path) {
   WindowState& w = doc.Window;
   w.PageWidthBox = {doc.PageWidth, true};
   w.PageHeightBox = {doc.PageHeight, true};
-  EnableSliders(w, true);
+  w.SetLayerSlidersEnabled(true);
   w.ScaleScroll.Value = 50;
   if (const IconLayer* top = doc.Selected()) {
     w.CtlScroll21.Value = RoundHalfEven(top->Opacity * 100.0);
@@ -175,10 +166,7 @@ QString LoadDocumentIntoEditor(IconDocument& doc, const QString& path) {
   doc.View.ZoomInEnabled = true;
   doc.View.ZoomOutEnabled = true;
   doc.View.OriginalSizePressed = true;
-  w.CommandBar[CmdZoomIn].Enabled = true;
-  w.CommandBar[CmdZoomOut].Enabled = true;
-  w.CommandBar[CmdOriginalSize].Enabled = true;
-  w.CommandBar[CmdOriginalSize].Pressed = true;
+  doc.MirrorViewButtons();
 
   const int count = doc.LayerCount();
   if (const IconLayer* top = doc.Selected()) w.LayerBar[LayerHide].Pressed = top->Visible;

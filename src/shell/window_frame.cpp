@@ -295,6 +295,22 @@ void WindowFrame::paintEvent(QPaintEvent*) {
   p.fillRect(rect(), QColor(128, 128, 128));
 }
 
+// Runs after every composite, so a bar is touched (and redrawn) only where a button changed.
+void WindowFrame::ShowButtons(ToolBarvs* bar, const ButtonState* states, int count) {
+  bool changed = false;
+  for (int b = 1; b < count && b <= bar->ButtonCounts(); ++b) {
+    if (bar->GetButtonEnable(b) != states[b].Enabled) {
+      bar->SetButtonEnable(b, states[b].Enabled);
+      changed = true;
+    }
+    if (bar->GetButtonPressState(b) != states[b].Pressed) {
+      bar->SetButtonPressState(b, states[b].Pressed);
+      changed = true;
+    }
+  }
+  if (changed) bar->RefreshGO();
+}
+
 void WindowFrame::ShowState(const WindowState& s) {
   const struct {
     CtlScroll2* slider;
@@ -311,18 +327,8 @@ void WindowFrame::ShowState(const WindowState& s) {
   BrightnessValue->setText(s.BrightnessValue);
   ContrastValue->setText(s.ContrastValue);
   ScaleValue->setText(s.ScaleValue);
-  for (int b = 1; b < static_cast<int>(s.CommandBar.size()); ++b) {
-    if (b > ToolBarvs1->ButtonCounts()) break;
-    ToolBarvs1->SetButtonEnable(b, s.CommandBar[b].Enabled);
-    ToolBarvs1->SetButtonPressState(b, s.CommandBar[b].Pressed);
-  }
-  ToolBarvs1->RefreshGO();
-  for (int b = 1; b < static_cast<int>(s.LayerBar.size()); ++b) {
-    if (b > ToolBarvs4->ButtonCounts()) break;
-    ToolBarvs4->SetButtonEnable(b, s.LayerBar[b].Enabled);
-    ToolBarvs4->SetButtonPressState(b, s.LayerBar[b].Pressed);
-  }
-  ToolBarvs4->RefreshGO();
+  ShowButtons(ToolBarvs1, s.CommandBar.data(), static_cast<int>(s.CommandBar.size()));
+  ShowButtons(ToolBarvs4, s.LayerBar.data(), static_cast<int>(s.LayerBar.size()));
   if (PageWidthBox->ColorValue() != s.PageWidthBox.Value) {
     PageWidthBox->SetColorValue(s.PageWidthBox.Value);
   }

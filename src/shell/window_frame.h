@@ -17,6 +17,7 @@
 
 class FormDefinition;
 class SceneWidget;
+struct ButtonState;
 struct WindowState;
 
 // The regions of the editor window around the canvas: command bar, tool bar, the right panel's
@@ -69,6 +70,7 @@ class WindowFrame : public QWidget {
   void BuildBottomPanel(const FormDefinition& form);
   void Relayout();
   void PlaceSectionContents();
+  static void ShowButtons(ToolBarvs* bar, const ButtonState* states, int count);
 
   SceneWidget* scene_;
   QWidget* rightPanel_;
